@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "rng.hpp"
+#include "scratch_dir.hpp"
+
+namespace {
+
+using testing_support::describe;
+using testing_support::Rng;
+using testing_support::RunResult;
+
+RunResult run(const std::optional<std::string>& input) {
+  return testing_support::runWithInput(PROGRAM_PATH, "stack", input);
+}
+
+std::string inputOf(const std::vector<long long>& values) {
+  std::string text = std::to_string(values.size()) + "\n";
+  for (long long v : values) text += std::to_string(v) + " ";
+  return text + "\n";
+}
+
+std::string outputOf(const std::vector<int>& values) {
+  std::string text;
+  for (int v : values) text += std::to_string(v) + " ";
+  return text;
+}
+
+// Every order one stack can emit when the values are pushed in order, and the smallest.
+std::vector<int> smallestByEnumeration(const std::vector<int>& values) {
+  std::vector<int> best, stack, out;
+  bool found = false;
+  std::function<void(size_t)> explore = [&](size_t next) {
+    if (out.size() == values.size()) {
+      if (!found || out < best) best = out;
+      found = true;
+      return;
+    }
+    if (next < values.size()) {
+      stack.push_back(values[next]);
+      explore(next + 1);
+      stack.pop_back();
+    }
+    if (!stack.empty()) {
+      int top = stack.back();
+      stack.pop_back();
+      out.push_back(top);
+      explore(next);
+      out.pop_back();
+      stack.push_back(top);
+    }
+  };
+  explore(0);
+  return best;
+}
+
+// The greedy rule written over a multiset of the waiting values instead of suffix minima;
+// the enumeration above vouches for it on small inputs, so it can judge the large ones.
+std::vector<int> greedyReference(const std::vector<int>& values) {
+  std::multiset<int> waiting(values.begin(), values.end());
+  std::vector<int> stack, out;
+  for (int v : values) {
+    stack.push_back(v);
+    waiting.erase(waiting.find(v));
+    while (!stack.empty() && (waiting.empty() || stack.back() <= *waiting.begin())) {
+      out.push_back(stack.back());
+      stack.pop_back();
+    }
+  }
+  return out;
+}
+
+void expectAnswer(const std::string& input, const std::string& expected) {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 0) << describe(r);
+  EXPECT_EQ(r.err, "");
+  ASSERT_TRUE(r.output.has_value());
+  EXPECT_EQ(*r.output, expected) << "input: " << input.substr(0, 200);
+}
+
+TEST(StackAnswers, WorkedExamplesByteForByte) {
+  expectAnswer("0", "");
+  expectAnswer("1\n7\n", "7 ");
+  expectAnswer("3\n3 1 2\n", "1 2 3 ");
+  expectAnswer("3\n2 3 1\n", "1 3 2 ");
+  expectAnswer("2\n1 1\n", "1 1 ");
+  expectAnswer("5\n5 -1 4 -1 3\n", "-1 -1 3 4 5 ");
+  expectAnswer("4\n1 2 3 4\n", "1 2 3 4 ");
+  expectAnswer("3\n3 2 1\n", "1 2 3 ");
+}
+
+TEST(StackAnswers, ReadsAnyWhitespaceAndIgnoresTrailingInput) {
+  expectAnswer("3\r\n\t2   3\r\n1", "1 3 2 ");
+  expectAnswer("2 +4 -0 junk after the values", "0 4 ");
+  expectAnswer("2\n2147483647 -2147483648\n", "-2147483648 2147483647 ");
+}
+
+TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
+  for (int c = 0; c < 2500; ++c) {
+    Rng rng(1000 + c);
+    int size = static_cast<int>(rng.uniform(0, 8));
+    int range = static_cast<int>(rng.uniform(1, 6));
+    std::vector<int> values(size);
+    for (int& v : values) v = static_cast<int>(rng.uniform(-range, range));
+    std::vector<int> expected = smallestByEnumeration(values);
+    ASSERT_EQ(greedyReference(values), expected);
+    expectAnswer(inputOf({values.begin(), values.end()}), outputOf(expected));
+    if (HasFailure()) return;
+  }
+}
+
+TEST(StackAnswers, LargestInputs) {
+  const int limit = 100000;
+  std::vector<int> increasing(limit), decreasing(limit), equal(limit, -5), random(limit);
+  Rng rng(7);
+  for (int i = 0; i < limit; ++i) {
+    increasing[i] = i - limit / 2;
+    decreasing[i] = 2147483647 - i;
+    random[i] = static_cast<int>(rng.uniform(-2147483648LL, 2147483647LL));
+  }
+  std::vector<int> reversed(decreasing.rbegin(), decreasing.rend());
+  expectAnswer(inputOf({increasing.begin(), increasing.end()}), outputOf(increasing));
+  expectAnswer(inputOf({decreasing.begin(), decreasing.end()}), outputOf(reversed));
+  expectAnswer(inputOf({equal.begin(), equal.end()}), outputOf(equal));
+  expectAnswer(inputOf({random.begin(), random.end()}), outputOf(greedyReference(random)));
+}
+
+// A rejected input: exit status 1, one line on standard error naming the problem, and an
+// output file that exists but holds nothing.
+void expectRejected(const std::string& input, const std::string& message) {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  EXPECT_EQ(r.err, "stack: " + message + "\n");
+  EXPECT_EQ(r.output, std::optional<std::string>("")) << "input: " << input;
+}
+
+TEST(StackRejects, CountOutsideTheLimits) {
+  expectRejected("-1\n", "n is -1, below 0");
+  expectRejected("100001\n1", "n is 100001, above the limit of 100000");
+  expectRejected("", "n is missing: stack.in is empty");
+  expectRejected("x 1 2", "n is not an integer: x");
+}
+
+TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
+  expectRejected("4\n1 2 3 x\n", "value 4 is not an integer: x");
+  expectRejected("2\n1.5 2\n", "value 1 is not an integer: 1.5");
+  expectRejected("2\n1 1.5\n", "value 2 is not an integer: 1.5");
+  expectRejected("1\n2147483648\n", "value 1 is outside the signed 32-bit range: 2147483648");
+  expectRejected("1\n-2147483649\n", "value 1 is outside the signed 32-bit range: -2147483649");
+  expectRejected("1\n99999999999999999999999\n",
+                 "value 1 is outside the signed 32-bit range: 99999999999999999999999");
+  expectRejected("1\n-\n", "value 1 is not an integer: -");
+  expectRejected("1\n+-3\n", "value 1 is not an integer: +-3");
+  expectRejected("1\n0x10\n", "value 1 is not an integer: 0x10");
+  expectRejected("1 " + std::string(100, '7') + "z",
+                 "value 1 is not an integer: " + std::string(40, '7') + "...");
+}
+
+TEST(StackRejects, InputThatEndsEarly) {
+  expectRejected("3\n1 2\n", "value 3 is missing: input ends after 2 of 3 values");
+  expectRejected("100000\n", "value 1 is missing: input ends after 0 of 100000 values");
+}
+
+TEST(StackRejects, MissingInputLeavesOutputAlone) {
+  RunResult missing = run(std::nullopt);
+  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
+  EXPECT_EQ(missing.err, "stack: cannot open stack.in: No such file or directory\n");
+  EXPECT_FALSE(missing.output.has_value());
+
+  testing_support::ScratchDir dir;
+  dir.write("stack.out", "earlier answer");
+  RunResult kept = dir.run(PROGRAM_PATH, "stack");
+  EXPECT_EQ(kept.exit_code, 1) << describe(kept);
+  EXPECT_EQ(kept.output, std::optional<std::string>("earlier answer"));
+}
+
+TEST(StackRejects, OutputThatCannotBeWritten) {
+  testing_support::ScratchDir full;
+  full.write("stack.in", "3\n1 2 3\n");
+  full.symlink("stack.out", "/dev/full");
+  RunResult r = full.run(PROGRAM_PATH, "stack");
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  EXPECT_EQ(r.err, "stack: cannot write stack.out: No space left on device\n");
+
+  testing_support::ScratchDir blocked;
+  blocked.write("stack.in", "1\n1\n");
+  blocked.mkdir("stack.out");
+  RunResult d = blocked.run(PROGRAM_PATH, "stack");
+  EXPECT_EQ(d.exit_code, 1) << describe(d);
+  EXPECT_EQ(d.err, "stack: cannot create stack.out: Is a directory\n");
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+#include "scratch_dir.hpp"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace testing_support {
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what) {
+  throw std::runtime_error(what + ": " + std::strerror(errno));
+}
+
+std::optional<std::string> readFile(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace
+
+ScratchDir::ScratchDir() {
+  std::string pattern = (fs::temp_directory_path() / "solver-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) fail("mkdtemp");
+  root_ = pattern;
+  work_ = root_ + "/work";
+  if (::mkdir(work_.c_str(), 0755) != 0) fail("mkdir " + work_);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+void ScratchDir::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(work_ + "/" + name, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) fail("write " + name);
+}
+
+void ScratchDir::symlink(const std::string& name, const std::string& target) const {
+  if (::symlink(target.c_str(), (work_ + "/" + name).c_str()) != 0) fail("symlink " + name);
+}
+
+void ScratchDir::mkdir(const std::string& name) const {
+  if (::mkdir((work_ + "/" + name).c_str(), 0755) != 0) fail("mkdir " + name);
+}
+
+std::optional<std::string> ScratchDir::read(const std::string& name) const {
+  std::string file = work_ + "/" + name;
+  std::error_code ec;
+  if (!fs::is_regular_file(fs::symlink_status(file, ec))) return std::nullopt;
+  return readFile(file);
+}
+
+RunResult ScratchDir::run(const std::string& executable, const std::string& program,
+                          const RunOptions& options) const {
+  const std::string errFile = root_ + "/stderr";
+  pid_t child = fork();
+  if (child < 0) fail("fork");
+  if (child == 0) {
+    // Only async-signal-safe calls from here to exec.
+    int devNull = open("/dev/null", O_RDWR);
+    int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (devNull < 0 || err < 0 || chdir(work_.c_str()) != 0) _exit(127);
+    dup2(devNull, 0);
+    dup2(devNull, 1);
+    dup2(err, 2);
+    if (options.stack_limit_bytes) {
+      rlimit limit{*options.stack_limit_bytes, *options.stack_limit_bytes};
+      if (setrlimit(RLIMIT_STACK, &limit) != 0) _exit(127);
+    }
+    execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+
+  RunResult result;
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::duration<double>(options.timeout_seconds);
+  auto pause = std::chrono::microseconds(50);
+  int status = 0;
+  for (;;) {
+    pid_t done = waitpid(child, &status, WNOHANG);
+    if (done == child) break;
+    if (done < 0 && errno != EINTR) fail("waitpid");
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+      result.timed_out = true;
+      break;
+    }
+    std::this_thread::sleep_for(pause);
+    pause = std::min(pause * 2, std::chrono::microseconds(5000));
+  }
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  result.err = readFile(errFile).value_or("");
+  result.output = read(program + ".out");
+  return result;
+}
+
+RunResult runWithInput(const std::string& executable, const std::string& program,
+                       const std::optional<std::string>& input, const RunOptions& options) {
+  ScratchDir dir;
+  if (input) dir.write(program + ".in", *input);
+  return dir.run(executable, program, options);
+}
+
+std::string describe(const RunResult& result) {
+  std::ostringstream text;
+  text << "exit status " << result.exit_code << ", signal " << result.signal
+       << (result.timed_out ? ", timed out" : "") << ", standard error: \"" << result.err << "\"";
+  return text.str();
+}
+
+}  // namespace testing_support

@@ -1,0 +1,59 @@
+// Runs a built program the way a user does: in a folder of its own that holds its
+// input file, under a timeout, and reports what it left behind.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+struct RunResult {
+  std::optional<std::string> output;  // the output file's bytes, if it is a regular file
+  int exit_code = -1;                 // -1 when the program did not exit normally
+  int signal = 0;                     // the signal that ended it, or 0
+  bool timed_out = false;             // killed because it ran past the timeout
+  std::string err;                    // everything it wrote to standard error
+};
+
+struct RunOptions {
+  double timeout_seconds = 300;
+  std::optional<unsigned long> stack_limit_bytes;  // the `ulimit -s` the program starts with
+};
+
+// A fresh folder under the system's temporary directory, removed with everything in it
+// when the object goes away. The program runs in `path()`; its standard error is kept
+// outside that folder so that the folder holds only what the program wrote.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  const std::string& path() const { return work_; }
+  void write(const std::string& name, const std::string& bytes) const;
+  void symlink(const std::string& name, const std::string& target) const;
+  void mkdir(const std::string& name) const;
+  // The bytes of the regular file `name`; nothing when there is no such file (links and
+  // folders are not followed, so a link to /dev/full is never read).
+  std::optional<std::string> read(const std::string& name) const;
+
+  // Runs the executable with this folder as working directory and collects
+  // `<program>.out`, the exit status and standard error.
+  RunResult run(const std::string& executable, const std::string& program,
+                const RunOptions& options = {}) const;
+
+ private:
+  std::string root_;
+  std::string work_;
+};
+
+// The common case: a fresh folder holding `<program>.in` with the given bytes (or no
+// input file at all), the program run there once.
+RunResult runWithInput(const std::string& executable, const std::string& program,
+                       const std::optional<std::string>& input, const RunOptions& options = {});
+
+// A readable form of a run for failure messages: status, signal and standard error.
+std::string describe(const RunResult& result);
+
+}  // namespace testing_support
