@@ -26,37 +26,44 @@ std::string shortened(const std::string& token) {
   return token.size() <= 40 ? token : token.substr(0, 40) + "...";
 }
 
+// Names the item read for messages: n, or value `index` (from 1).
+std::string itemName(int index) {
+  return index == 0 ? "n" : "value " + std::to_string(index);
+}
+
 // Reads the next whitespace-delimited token as a signed 32-bit decimal integer: an
-// optional sign and at least one digit, nothing else.
-int readInt(const std::string& item, const std::string& whenMissing) {
+// optional sign and at least one digit, nothing else. `index` is 0 for n, else the
+// value's number; messages are built only when something is wrong.
+int readInt(int index) {
   std::string token;
   if (!(std::cin >> token)) {
     if (std::cin.bad()) reject("cannot read stack.in");
-    reject(item + " is missing: " + whenMissing);
+    if (index == 0) reject("n is missing: stack.in is empty");
+    reject(itemName(index) + " is missing: input ends after " + std::to_string(index - 1) + " of " +
+           std::to_string(n) + " values");
   }
   std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  if (i == token.size() || token.find_first_not_of("0123456789", i) != std::string::npos) {
-    reject(item + " is not an integer: " + shortened(token));
-  }
+  bool digits = i < token.size();
   long long value = 0;
-  for (; i < token.size() && value <= 1LL << 31; ++i) value = value * 10 + (token[i] - '0');
+  for (; i < token.size() && digits; ++i) {
+    digits = token[i] >= '0' && token[i] <= '9';
+    if (value <= 1LL << 31) value = value * 10 + (token[i] - '0');  // stops before overflow
+  }
+  if (!digits) reject(itemName(index) + " is not an integer: " + shortened(token));
   if (token[0] == '-') value = -value;
   if (value < -(1LL << 31) || value >= 1LL << 31) {
-    reject(item + " is outside the signed 32-bit range: " + shortened(token));
+    reject(itemName(index) + " is outside the signed 32-bit range: " + shortened(token));
   }
   return static_cast<int>(value);
 }
 
 void readInput() {
-  n = readInt("n", "stack.in is empty");
+  n = readInt(0);
   if (n < 0) reject("n is " + std::to_string(n) + ", below 0");
   if (n > kCapacity) {
     reject("n is " + std::to_string(n) + ", above the limit of " + std::to_string(kCapacity));
   }
-  for (int i = 0; i < n; ++i) {
-    a[i] = readInt("value " + std::to_string(i + 1), "input ends after " + std::to_string(i) +
-                                                          " of " + std::to_string(n) + " values");
-  }
+  for (int i = 0; i < n; ++i) a[i] = readInt(i + 1);
 }
 
 std::vector<int> popOrder() {
@@ -65,6 +72,7 @@ std::vector<int> popOrder() {
 
   std::vector<int> stack;
   std::vector<int> out;
+  stack.reserve(n);
   out.reserve(n);
   for (int j = 0; j < n; ++j) {
     stack.push_back(a[j]);

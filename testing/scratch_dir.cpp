@@ -90,8 +90,8 @@ RunResult ScratchDir::run(const std::string& executable, const std::string& prog
   }
 
   RunResult result;
-  const auto deadline = std::chrono::steady_clock::now() +
-                        std::chrono::duration<double>(options.timeout_seconds);
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeout_seconds);
   auto pause = std::chrono::microseconds(50);
   int status = 0;
   for (;;) {
