@@ -1,0 +1,14 @@
+// The one walk over the parsed tree that precomputes, for every operator, the value of the
+// whole expression with that operator switched.
+#pragma once
+
+#include <vector>
+
+#include "parser.hpp"
+
+// ifChanged[v][j]: the answer for the operator between operands j and j + 1 of node v.
+extern std::vector<int> ifChanged[kCapacity];
+
+// Visits node v, whose context is (C, D): the whole expression is C * x + D modulo
+// 1000000007 when v's subexpression has the value x. Fills ifChanged below v.
+void dfs(int v, int C, int D);

@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "scratch_dir.hpp"
+#include "support.hpp"
+
+namespace {
+
+using namespace expression_test;
+using testing_support::describe;
+using testing_support::Rng;
+using testing_support::RunOptions;
+using testing_support::RunResult;
+
+RunResult run(const std::optional<std::string>& input, const RunOptions& options = {}) {
+  return testing_support::runWithInput(PROGRAM_PATH, "expression", input, options);
+}
+
+std::string inputOf(const std::string& line, const std::vector<int>& queries) {
+  std::string text = line + "\n" + std::to_string(queries.size()) + "\n";
+  for (int q : queries) text += std::to_string(q) + " ";
+  return text + "\n";
+}
+
+void expectAnswer(const std::string& input, const std::string& expected,
+                  const RunOptions& options = {}) {
+  RunResult r = run(input, options);
+  EXPECT_EQ(r.exit_code, 0) << describe(r);
+  EXPECT_EQ(r.err, "");
+  ASSERT_TRUE(r.output.has_value());
+  EXPECT_EQ(*r.output, expected) << "input: " << input.substr(0, 200);
+}
+
+TEST(ExpressionAnswers, WorkedExamples) {
+  expectAnswer("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n");
+  expectAnswer("(1+2)*(3+4)\n3\n3 6 9\n", "14\n10\n36\n");
+  expectAnswer("2*3*4\n2\n2 4\n", "14\n10\n");
+  expectAnswer("2+3+4\n2\n2\n4\n", "10\n14\n");
+  expectAnswer("1*(2)\n1\n2\n", "3\n");
+  expectAnswer("007*2\n1\n4\n", "9\n");
+  expectAnswer("1000000006+2\n1\n11\n", "1000000005\n");
+  expectAnswer("1000000007*3+1\n2\n11 13\n", "4\n0\n");
+  expectAnswer("2*(3+4)*5\n2\n2 2\n", "37\n37\n");
+}
+
+TEST(ExpressionAnswers, WhatTheInputFormatAllows) {
+  expectAnswer("2*(3+4)*5\r\n3\r\n2 5 8\r\n", "37\n120\n19\n");  // CR LF line ends
+  expectAnswer("5\n0\n", "");
+  expectAnswer("5\n", "");                     // no query count: nothing to answer
+  expectAnswer("2+3", "");                     // no line feed either
+  expectAnswer("2+3\n-4\n", "");               // a negative count asks nothing
+  expectAnswer("1+2)+3\n1\n2\n", "2\n");       // the rest after an unmatched ')' is ignored
+  expectAnswer("2+3\n1 2 and more\n", "6\n");  // input after the last query is not read
+}
+
+TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
+  for (int c = 0; c < 250; ++c) {
+    Rng rng(70000 + c);
+    std::string line = randomExpression(rng, static_cast<int>(rng.uniform(0, 4)));
+    if (rng.chance(10)) line += ")" + randomExpression(rng, 1);
+    std::vector<int> operators = operatorPositions(line);
+    std::vector<int> queries;
+    std::string expected;
+    int count = operators.empty() ? 0 : static_cast<int>(rng.uniform(1, 8));
+    for (int q = 0; q < count; ++q) {
+      int i = operators[rng.uniform(0, static_cast<long long>(operators.size()) - 1)];
+      queries.push_back(i + 1);
+      expected += std::to_string(switchedValue(line, i)) + "\n";
+    }
+    expectAnswer(inputOf(line, queries), expected);
+    if (HasFailure()) return;
+  }
+}
+
+TEST(ExpressionAnswers, LongestLineWithMostQueries) {
+  Rng rng(11);
+  std::string line;
+  while (line.size() < 524286) {
+    line += static_cast<char>('1' + rng.uniform(0, 8));
+    if (rng.chance(60)) line += rng.chance(50) ? '+' : '*';
+  }
+  line.resize(524286);
+  if (line.back() == '+' || line.back() == '*') line.back() = '7';
+  std::vector<int> operators = operatorPositions(line);
+  std::vector<int> queries(524288);
+  for (int& q : queries)
+    q = operators[rng.uniform(0, static_cast<long long>(operators.size()) - 1)] + 1;
+
+  RunResult r = run(inputOf(line, queries));
+  ASSERT_EQ(r.exit_code, 0) << describe(r);
+  ASSERT_TRUE(r.output.has_value());
+  std::vector<std::string> answers;
+  for (std::size_t at = 0, end; (end = r.output->find('\n', at)) != std::string::npos;
+       at = end + 1) {
+    answers.push_back(r.output->substr(at, end - at));
+  }
+  ASSERT_EQ(answers.size(), queries.size());
+  for (int sample = 0; sample < 60; ++sample) {
+    std::size_t q = static_cast<std::size_t>(rng.uniform(0, 524287));
+    EXPECT_EQ(answers[q], std::to_string(switchedValue(line, queries[q] - 1))) << "query " << q;
+  }
+}
+
+long long power(long long base, long long exponent) {
+  long long result = 1;
+  for (; exponent > 0; --exponent) result = result * base % P;
+  return result;
+}
+
+TEST(ExpressionAnswers, DeepestNestingWithAnEightMebibyteStackLimit) {
+  RunOptions eightMiB;
+  eightMiB.stack_limit_bytes = 8UL << 20;
+  const int deepest = 262142;
+  expectAnswer(std::string(deepest, '(') + "5" + std::string(deepest, ')') + "\n0\n", "", eightMiB);
+  // 262141 parentheses around 1+23: exactly the longest line.
+  const int around = 262141;
+  std::string line = std::string(around, '(') + "1+23" + std::string(around, ')');
+  ASSERT_EQ(line.size(), 524286u);
+  expectAnswer(inputOf(line, {around + 2, around + 2}), "23\n23\n", eightMiB);
+
+  // 2*(2*(...(2)...)): switching the '*' of level i gives 2^i * (2 + 2^(L-i)).
+  const int levels = 131071;
+  line.clear();
+  for (int i = 0; i < levels; ++i) line += "2*(";
+  line += "2" + std::string(levels, ')');
+  std::vector<int> queries;
+  std::string expected;
+  for (int i : {0, 1, 77777, levels - 1}) {
+    queries.push_back(3 * i + 2);
+    expected += std::to_string(power(2, i) * ((2 + power(2, levels - i)) % P) % P) + "\n";
+  }
+  expectAnswer(inputOf(line, queries), expected, eightMiB);
+}
+
+// A line the grammar refuses: the assertion report names the failed condition, the
+// program aborts, and expression.out exists and is empty.
+void expectCheckFails(const std::string& line, const std::string& condition) {
+  RunResult r = run(line + "\n1\n1\n");
+  EXPECT_EQ(r.signal, SIGABRT) << "line \"" << line << "\": " << describe(r);
+  EXPECT_NE(r.err.find("Assertion `" + condition + "' failed"), std::string::npos)
+      << "line \"" << line << "\": " << r.err;
+  EXPECT_EQ(r.output, std::optional<std::string>(""));
+}
+
+const std::string kFactorStart = "ptr < n && (s[ptr] >= '0' && s[ptr] <= '9' || s[ptr] == '(')";
+const std::string kClosing = "ptr < n && s[ptr++] == ')'";
+const std::string kAfterFactor = "ptr == n || s[ptr] == ')' || s[ptr] == '+'";
+
+TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
+  for (const char* line : {"1+", "()", "1*+2", "", "+1", ")", "(", "1+(", "a", " 1"}) {
+    expectCheckFails(line, kFactorStart);
+  }
+  for (const char* line : {"(1", "((1)", "(1+2*(3)"}) expectCheckFails(line, kClosing);
+  for (const char* line : {"2(3)", "1 +2", "12a", "(1)(2)", "1-2"})
+    expectCheckFails(line, kAfterFactor);
+
+  RunResult empty = run("");
+  EXPECT_EQ(empty.signal, SIGABRT) << describe(empty);
+  EXPECT_NE(empty.err.find(kFactorStart), std::string::npos);
+}
+
+// Which check a line fails, found by a left-to-right state machine instead of the
+// program's recursive descent; empty for a line the grammar accepts.
+std::string failingCheck(const std::string& line) {
+  int open = 0;
+  std::size_t i = 0;
+  for (;;) {
+    if (i == line.size() ||
+        !(std::isdigit(static_cast<unsigned char>(line[i])) || line[i] == '(')) {
+      return kFactorStart;
+    }
+    if (line[i] == '(') {
+      ++open;
+      ++i;
+      continue;
+    }
+    while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) ++i;
+    for (;;) {  // after a complete factor
+      if (i == line.size()) return open > 0 ? kClosing : "";
+      if (line[i] != ')') break;
+      if (open-- == 0) return "";  // an unmatched ')' ends the expression
+      ++i;
+    }
+    if (line[i] != '+' && line[i] != '*') return kAfterFactor;
+    ++i;
+  }
+}
+
+TEST(ExpressionGrammar, RandomDamagedLinesFailTheCheckAStateMachinePredicts) {
+  const std::string alphabet = "()+*0 9x";
+  for (int c = 0; c < 300; ++c) {
+    Rng rng(90000 + c);
+    std::string line = randomExpression(rng, 2);
+    for (int damage = static_cast<int>(rng.uniform(1, 3)); damage > 0; --damage) {
+      std::size_t at =
+          static_cast<std::size_t>(rng.uniform(0, static_cast<long long>(line.size())));
+      char ch = alphabet[rng.uniform(0, static_cast<long long>(alphabet.size()) - 1)];
+      switch (rng.uniform(0, 2)) {
+        case 0:
+          line.insert(at, 1, ch);
+          break;
+        case 1:
+          if (at < line.size()) line.erase(at, 1);
+          break;
+        default:
+          line = line.substr(0, at);
+      }
+    }
+    std::string check = failingCheck(line);
+    if (check.empty()) continue;  // the damage left a well-formed line
+    expectCheckFails(line, check);
+    if (HasFailure()) return;
+  }
+}
+
+// A refused input: exit status 1, one line on standard error, and in expression.out
+// exactly the answers given before the problem was found.
+void expectRejected(const std::string& input, const std::string& message,
+                    const std::string& answered = "") {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  EXPECT_EQ(r.err, "expression: " + message + "\n");
+  EXPECT_EQ(r.output, std::optional<std::string>(answered)) << "input: " << input.substr(0, 100);
+}
+
+TEST(ExpressionRejects, LineLongerThanTheNodeStoreAllows) {
+  std::string line = "1";
+  while (line.size() < 524287) line += "+1";
+  line.resize(524287);
+  expectRejected(line + "\n1\n2\n", "the expression line is longer than 524286 characters");
+  expectRejected(line + "1111\n", "the expression line is longer than 524286 characters");
+  line.resize(524286);
+  line.back() = '1';
+  expectAnswer(line + "\r\n1\n2\n",  // the longest line, saved with CR LF
+               std::to_string(switchedValue(line, 1)) + "\n");
+}
+
+TEST(ExpressionRejects, QueryCountThatIsNotACount) {
+  expectRejected("2+3\nx\n", "the query count is not a 32-bit integer: x");
+  expectRejected("2+3\n1.0\n2\n", "the query count is not a 32-bit integer: 1.0");
+  expectRejected("2+3\n99999999999\n", "the query count is not a 32-bit integer: 99999999999");
+  expectRejected("2+3\n524289\n", "the query count is 524289, above the limit of 524288");
+}
+
+TEST(ExpressionRejects, QueriesThatAreNotIntegersOrAreMissing) {
+  expectRejected("2*3*4\n3\n2 x 4\n", "query 2 is not a 32-bit integer: x", "14\n");
+  expectRejected("2*3*4\n3\n2 4\n", "query 3 is missing: input ends after 2 of 3 queries",
+                 "14\n10\n");
+  expectRejected("2*3*4\n1\n2147483648\n", "query 1 is not a 32-bit integer: 2147483648");
+}
+
+TEST(ExpressionRejects, PositionsThatNameNoConsumedOperator) {
+  expectRejected("2*3*4\n3\n2 4 1\n", "query 3 names position 1, which holds '2', not an operator",
+                 "14\n10\n");
+  expectRejected("(2+3)\n1\n1\n", "query 1 names position 1, which holds '(', not an operator");
+  expectRejected("(2+3)\n1\n5\n", "query 1 names position 5, which holds ')', not an operator");
+  expectRejected("2+3\n1\n0\n",
+                 "query 1 names position 0, which is outside the line of 3 characters");
+  expectRejected("2+3\n1\n-2\n",
+                 "query 1 names position -2, which is outside the line of 3 characters");
+  expectRejected("2+3\n1\n4\n",
+                 "query 1 names position 4, which is outside the line of 3 characters");
+  expectRejected("2+3\n1\n-2147483648\n",
+                 "query 1 names position -2147483648, which is outside the line of 3 characters");
+  expectRejected("1+2)+3\n2\n2 5\n",
+                 "query 2 names position 5, which is after the unmatched ')' at position 4 where "
+                 "the expression ends",
+                 "2\n");
+}
+
+TEST(ExpressionRejects, FilesThatCannotBeReadOrWritten) {
+  RunResult missing = run(std::nullopt);
+  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
+  EXPECT_EQ(missing.err, "expression: cannot open expression.in: No such file or directory\n");
+  EXPECT_FALSE(missing.output.has_value());
+
+  testing_support::ScratchDir kept;
+  kept.write("expression.out", "earlier answers\n");
+  RunResult r = kept.run(PROGRAM_PATH, "expression");
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  EXPECT_EQ(r.output, std::optional<std::string>("earlier answers\n"));
+
+  testing_support::ScratchDir full;
+  full.write("expression.in", "2*3*4\n2\n2 4\n");
+  full.symlink("expression.out", "/dev/full");
+  RunResult f = full.run(PROGRAM_PATH, "expression");
+  EXPECT_EQ(f.exit_code, 1) << describe(f);
+  EXPECT_EQ(f.err, "expression: cannot write expression.out: No space left on device\n");
+
+  testing_support::ScratchDir folder;
+  folder.mkdir("expression.in");
+  RunResult d = folder.run(PROGRAM_PATH, "expression");
+  EXPECT_EQ(d.exit_code, 1) << describe(d);
+  EXPECT_EQ(d.err, "expression: cannot read expression.in\n");
+  EXPECT_EQ(d.output, std::optional<std::string>(""));
+}
+
+}  // namespace
