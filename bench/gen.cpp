@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +41,32 @@ void stackInputs() {
   write("stack", "decreasing", decreasing + "\n");
 }
 
+// The longest line of mixed operators with the most queries; the deepest nesting.
+void expressionInputs() {
+  const int longest = 524286, queries = 524288;
+  std::string line;
+  std::vector<int> operators;
+  while (static_cast<int>(line.size()) < longest - 1) {
+    line += static_cast<char>('1' + uniform(0, 8));
+    if (uniform(0, 9) < 6 && static_cast<int>(line.size()) < longest - 1) {
+      operators.push_back(static_cast<int>(line.size()) + 1);
+      line += uniform(0, 1) ? '+' : '*';
+    }
+  }
+  line += '7';
+  std::string wide = line + "\n" + std::to_string(queries) + "\n";
+  for (int q = 0; q < queries; ++q) {
+    wide +=
+        std::to_string(operators[uniform(0, static_cast<long long>(operators.size()) - 1)]) + "\n";
+  }
+  write("expression", "wide", wide);
+
+  const int around = 262141;  // parentheses around 1+23: the longest line again
+  write("expression", "deepest",
+        std::string(around, '(') + "1+23" + std::string(around, ')') + "\n1\n" +
+            std::to_string(around + 2) + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,5 +76,6 @@ int main(int argc, char** argv) {
   }
   root = argv[1];
   stackInputs();
+  expressionInputs();
   return 0;
 }

@@ -107,19 +107,19 @@ int answerQueries(int parsedTo) {
       }
   }
   for (int i = 0; i < k; ++i) {
-    const std::string query = "query " + std::to_string(i + 1);
+    auto query = [i] { return "query " + std::to_string(i + 1); };  // only for messages
     int p = 0;
     switch (readInt(p, token)) {
       case Read::missing:
-        return fail(query + " is missing: input ends after " + std::to_string(i) + " of " +
+        return fail(query() + " is missing: input ends after " + std::to_string(i) + " of " +
                     std::to_string(k) + " queries");
       case Read::notInteger:
-        return fail(query + " is not a 32-bit integer: " + shortened(token));
+        return fail(query() + " is not a 32-bit integer: " + shortened(token));
       case Read::ok:
         break;
     }
     std::string why = notAnOperator(p, parsedTo);
-    if (!why.empty()) return fail(query + " names position " + std::to_string(p) + ", " + why);
+    if (!why.empty()) return fail(query() + " names position " + std::to_string(p) + ", " + why);
     b[i] = p - 1;
     auto [v, j] = pos[b[i]];
     std::cout << ifChanged[v][j] << '\n';
