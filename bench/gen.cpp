@@ -1,5 +1,6 @@
 // Writes the benchmark inputs at the task limits into a folder, one subfolder per case
 // holding PROGRAM.in. The inputs are fixed by the seeds below.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -67,6 +68,30 @@ void expressionInputs() {
             std::to_string(around + 2) + "\n");
 }
 
+// A million words of 20 to 60 digits, non-decreasing; three words of 20 million digits.
+void subsequenceInputs() {
+  const int count = 1000000;
+  std::string text = std::to_string(count) + "\n", word(20, '1');
+  for (int j = 0; j < count; ++j) {
+    if (word.size() < 60 && uniform(0, 24) == 0) word.insert(0, 1, '1');
+    std::size_t at = static_cast<std::size_t>(uniform(0, static_cast<long long>(word.size()) - 1));
+    if (word[at] < '9') {
+      ++word[at];
+      for (std::size_t i = at + 1; i < word.size(); ++i)
+        word[i] = static_cast<char>('0' + uniform(0, 9));
+    }
+    text += word + "\n";
+  }
+  write("subsequence", "million", text);
+
+  std::vector<std::string> huge(3, std::string(20000000, '0'));
+  for (std::string& w : huge) {
+    for (char& c : w) c = static_cast<char>('0' + uniform(0, 9));
+  }
+  std::sort(huge.begin(), huge.end());  // equal lengths: text order is number order
+  write("subsequence", "huge", "3\n" + huge[0] + "\n" + huge[1] + "\n" + huge[2] + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,5 +102,6 @@ int main(int argc, char** argv) {
   root = argv[1];
   stackInputs();
   expressionInputs();
+  subsequenceInputs();
   return 0;
 }

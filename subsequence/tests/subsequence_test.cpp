@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rng.hpp"
+#include "scratch_dir.hpp"
+#include "support.hpp"
+
+namespace {
+
+using namespace subsequence_test;
+using testing_support::describe;
+using testing_support::Rng;
+using testing_support::RunResult;
+
+RunResult run(const std::optional<std::string>& input) {
+  return testing_support::runWithInput(PROGRAM_PATH, "subsequence", input);
+}
+
+std::string inputOf(const std::vector<std::string>& words) {
+  std::string text = std::to_string(words.size()) + "\n";
+  for (const std::string& w : words) text += w + "\n";
+  return text;
+}
+
+void expectAnswer(const std::string& input, long long expected) {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 0) << describe(r);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.output, std::optional<std::string>(std::to_string(expected) + "\n"))
+      << "input: " << input.substr(0, 200);
+}
+
+TEST(SubsequenceAnswers, WorkedExamples) {
+  expectAnswer("1\n42\n", 42);
+  expectAnswer("1\n1000000007\n", 0);
+  expectAnswer("1\n1000000008\n", 1);
+  expectAnswer("3\n5\n13\n25\n", 135);
+  expectAnswer("2 10 32", 87);
+  expectAnswer("4\n1 2 3 4\n", 10);
+  expectAnswer("3\n7 007 10\n", 34);
+  expectAnswer("2\n123 123\n", 123);
+  expectAnswer("2\n9 10\n", 19);
+  expectAnswer("2\n99 100\n", 199);
+  expectAnswer("2\n1 1000000008\n", 37);
+  expectAnswer("1\n0\n", 0);
+  expectAnswer("2\r\n000\r\n0000\r\n", 0);
+  expectAnswer("1 5 and then anything", 5);
+}
+
+// Non-decreasing numbers of up to 18 digits: equal neighbours, small and large steps,
+// runs of 9s that carry, leading zeros, values past 1000000007.
+std::vector<std::uint64_t> randomChain(Rng& rng) {
+  std::vector<std::uint64_t> numbers{static_cast<std::uint64_t>(rng.uniform(0, 999999))};
+  numbers[0] *= powerOfTen(rng.uniform(0, 12));
+  for (int count = static_cast<int>(rng.uniform(0, 5)); count > 0; --count) {
+    std::uint64_t x = numbers.back(), next = x;
+    switch (rng.uniform(0, 4)) {
+      case 0:
+        break;
+      case 1:
+        next = x + static_cast<std::uint64_t>(rng.uniform(1, 30));
+        break;
+      case 2:
+        next = x + static_cast<std::uint64_t>(rng.uniform(1, 999)) * powerOfTen(rng.uniform(0, 12));
+        break;
+      case 3: {  // up to the next number that ends in a run of 9s, then one past it
+        std::uint64_t p = powerOfTen(rng.uniform(1, 10));
+        next = x / p * p + p - 1 + static_cast<std::uint64_t>(rng.uniform(0, 1));
+        break;
+      }
+      default:
+        next = x + 1000000007ULL * static_cast<std::uint64_t>(rng.uniform(1, 3));
+    }
+    numbers.push_back(next > 999999999999999999ULL ? x : next);
+  }
+  return numbers;
+}
+
+TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
+  for (int c = 0; c < 1500; ++c) {
+    Rng rng(6000 + c);
+    std::vector<std::uint64_t> numbers = randomChain(rng);
+    std::vector<std::string> words;
+    long long expected = static_cast<long long>(numbers[0] % P);
+    for (std::size_t j = 0; j < numbers.size(); ++j) {
+      words.push_back(
+          std::string(static_cast<std::size_t>(rng.chance(20) ? rng.uniform(1, 3) : 0), '0') +
+          std::to_string(numbers[j]));
+      if (j > 0) expected = (expected + walkByNumbers(numbers[j - 1], numbers[j])) % P;
+    }
+    expectAnswer(inputOf(words), expected);
+    if (HasFailure()) return;
+  }
+}
+
+std::string randomDigits(Rng& rng, std::size_t length) {
+  std::string s(length, '0');
+  for (char& c : s) c = static_cast<char>('0' + rng.uniform(0, 9));
+  return s;
+}
+
+TEST(SubsequenceAnswers, AMillionWordsOfUpToSixtyDigits) {
+  Rng rng(8);
+  std::vector<std::string> words;
+  std::string word = "1";
+  for (int j = 0; j < 1000000; ++j) {
+    // Grow the number now and then by a digit; otherwise raise one digit or keep it.
+    if (word.size() < 60 && rng.chance(1)) word = randomDigits(rng, 1) + word;
+    if (word[0] == '0') word[0] = '1';
+    std::size_t at =
+        static_cast<std::size_t>(rng.uniform(0, static_cast<long long>(word.size()) - 1));
+    if (word[at] < '9' && rng.chance(90)) {
+      ++word[at];
+      for (std::size_t i = at + 1; i < word.size(); ++i)
+        word[i] = static_cast<char>('0' + rng.uniform(0, 9));
+    }
+    words.push_back(word);
+  }
+  expectAnswer(inputOf(words), chainSum(words));
+}
+
+TEST(SubsequenceAnswers, ThreeWordsOfTwentyMillionDigits) {
+  Rng rng(9);
+  std::vector<std::string> words;
+  for (int j = 0; j < 3; ++j) words.push_back(randomDigits(rng, 20000000));
+  std::sort(words.begin(), words.end());  // equal lengths: text order is number order
+  expectAnswer(inputOf(words), chainSum(words));
+}
+
+// A refused input: exit status 1, one line on standard error, an empty output file.
+void expectRejected(const std::string& input, const std::string& message) {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  EXPECT_EQ(r.err, "subsequence: " + message + "\n");
+  EXPECT_EQ(r.output, std::optional<std::string>("")) << "input: " << input.substr(0, 100);
+}
+
+TEST(SubsequenceRejects, CountThatIsNotAPositiveInteger) {
+  expectRejected("0\n", "n is 0, below 1");
+  expectRejected("-3\n1 2 3\n", "n is -3, below 1");
+  expectRejected("x\n", "n is not a 32-bit integer: x");
+  expectRejected("2.0\n1 2\n", "n is not a 32-bit integer: 2.0");
+  expectRejected("3000000000\n1\n", "n is not a 32-bit integer: 3000000000");
+  expectRejected("", "n is missing: subsequence.in is empty");
+}
+
+TEST(SubsequenceRejects, MissingOrMalformedWords) {
+  expectRejected("3\n1 2\n", "word 3 is missing: input ends after 2 of 3 words");
+  expectRejected("2000000000\n1 2\n", "word 3 is missing: input ends after 2 of 2000000000 words");
+  for (const char* bad : {"12a", "-5", "+5", "1.0", "1e3"}) {
+    expectRejected(std::string("2\n1 ") + bad + "\n",
+                   std::string("word 2 is not a decimal number: ") + bad);
+  }
+}
+
+TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
+  expectRejected("2\n13 12\n", "word 2 (12) is smaller than word 1 (13)");
+  expectRejected("3\n1 013 12\n", "word 3 (12) is smaller than word 2 (013)");
+  expectRejected("2\n100 099\n", "word 2 (099) is smaller than word 1 (100)");
+  std::string longer = "2" + std::string(59, '0');
+  expectRejected("2\n" + longer + " 1" + std::string(59, '9') + "\n",
+                 "word 2 (" + std::string("1") + std::string(39, '9') +
+                     "... (60 digits)) is smaller than word 1 (" + longer.substr(0, 40) +
+                     "... (60 digits))");
+}
+
+TEST(SubsequenceRejects, FilesThatCannotBeReadOrWritten) {
+  RunResult missing = run(std::nullopt);
+  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
+  EXPECT_EQ(missing.err, "subsequence: cannot open subsequence.in: No such file or directory\n");
+  EXPECT_FALSE(missing.output.has_value());
+
+  testing_support::ScratchDir kept;
+  kept.write("subsequence.out", "7\n");
+  EXPECT_EQ(kept.run(PROGRAM_PATH, "subsequence").output, std::optional<std::string>("7\n"));
+
+  testing_support::ScratchDir full;
+  full.write("subsequence.in", "2\n5 13\n");
+  full.symlink("subsequence.out", "/dev/full");
+  RunResult f = full.run(PROGRAM_PATH, "subsequence");
+  EXPECT_EQ(f.exit_code, 1) << describe(f);
+  EXPECT_EQ(f.err, "subsequence: cannot write subsequence.out: No space left on device\n");
+}
+
+}  // namespace
