@@ -92,6 +92,29 @@ void subsequenceInputs() {
   write("subsequence", "huge", "3\n" + huge[0] + "\n" + huge[1] + "\n" + huge[2] + "\n");
 }
 
+// n = 100010: a YES in which every position but the one holding the largest value
+// changes; a NO that only the last record in sorted order reveals.
+void transformationInputs() {
+  const int n = 100010;
+  std::vector<long long> initial(n), target(n);
+  for (long long& v : initial) v = uniform(-1000000000, 999999999);
+  initial[n / 2] = 1000000000;
+  for (int i = 0; i < n; ++i) {
+    target[i] = initial[static_cast<std::size_t>(uniform(0, n - 1))];
+    if (target[i] <= initial[i]) target[i] = 1000000000;
+  }
+  auto text = [&] {
+    std::string t = std::to_string(n) + "\n";
+    for (long long v : initial) t += std::to_string(v) + " ";
+    t += "\n";
+    for (long long v : target) t += std::to_string(v) + " ";
+    return t + "\n";
+  };
+  write("transformation", "yes", text());
+  target[n / 2] = 2000000000;  // above every initial value, so no source exists
+  write("transformation", "no", text());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,5 +126,6 @@ int main(int argc, char** argv) {
   stackInputs();
   expressionInputs();
   subsequenceInputs();
+  transformationInputs();
   return 0;
 }
