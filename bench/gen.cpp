@@ -115,6 +115,25 @@ void transformationInputs() {
   write("transformation", "no", text());
 }
 
+// 64 MiB of valid text in lines of about 80 bytes, and as one line.
+void cryptInputs() {
+  const std::size_t size = 64 << 20;
+  const std::string words[] = {"pafarifas ", "hefallofa ", "wofarld ", "xyfaz ",  "bcd ",
+                               "Q ",         "yfa ",       "tofast ",  "qwfafa ", "1+2=3 "};
+  std::string lines, line;
+  while (lines.size() + line.size() < size) {
+    line += words[uniform(0, 9)];
+    if (line.size() >= 80) {
+      lines += line + "\n";
+      line.clear();
+    }
+  }
+  write("crypt", "lines", lines);
+  std::string one;
+  while (one.size() < size) one += words[uniform(0, 9)];
+  write("crypt", "oneline", one + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -127,5 +146,6 @@ int main(int argc, char** argv) {
   expressionInputs();
   subsequenceInputs();
   transformationInputs();
+  cryptInputs();
   return 0;
 }

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "decode.hpp"
+#include "rng.hpp"
+#include "scratch_dir.hpp"
+
+namespace {
+
+using testing_support::describe;
+using testing_support::Rng;
+using testing_support::RunResult;
+
+bool isKey(char c) {
+  return c != '\0' && std::string("aeiouy").find(c) != std::string::npos;
+}
+
+// A decoder of its own that works from the end of the line: the last character is an
+// ordinary one, or the 'a' ending a key letter's "fa". Empty optional when the line is
+// not a valid encoding.
+std::optional<std::string> decodeFromTheEnd(const std::string& line) {
+  std::string reversed;
+  std::size_t i = line.size();
+  while (i > 0) {
+    char c = line[i - 1];
+    if (!isKey(c)) {
+      reversed += c;
+      --i;
+    } else if (c == 'a' && i >= 3 && line[i - 2] == 'f' && isKey(line[i - 3])) {
+      reversed += line[i - 3];
+      i -= 3;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return std::string(reversed.rbegin(), reversed.rend());
+}
+
+// The same by a regular expression over the whole line (short lines only: the matcher
+// recurses per character).
+std::optional<std::string> decodeByPattern(const std::string& line) {
+  static const std::regex valid("([^aeiouy]|[aeiouy]fa)*");
+  static const std::regex syllable("([aeiouy])fa");
+  if (!std::regex_match(line, valid)) return std::nullopt;
+  return std::regex_replace(line, syllable, "$1");
+}
+
+// The expected crypt.out for a whole file, from the end-scanning decoder.
+std::string expectedOutput(const std::string& file) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < file.size()) {
+    std::size_t end = file.find('\n', start);
+    if (end == std::string::npos) end = file.size();
+    std::optional<std::string> decoded = decodeFromTheEnd(file.substr(start, end - start));
+    if (!decoded) return "impossible\n";
+    out += *decoded + "\n";
+    start = end + 1;
+  }
+  return out;
+}
+
+RunResult run(const std::optional<std::string>& input) {
+  return testing_support::runWithInput(PROGRAM_PATH, "crypt", input);
+}
+
+void expectOutput(const std::string& input, const std::string& expected) {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 0) << describe(r);
+  EXPECT_EQ(r.err, "");
+  ASSERT_TRUE(r.output.has_value());
+  EXPECT_TRUE(*r.output == expected)
+      << "input of " << input.size() << " bytes: " << input.substr(0, 100)
+      << "\noutput: " << r.output->substr(0, 100);
+}
+
+TEST(Decoder, DecodesValidLinesAndLeavesOthersAlone) {
+  for (char c : std::string("aeiouy")) key_letter[c] = true;
+  const std::vector<std::pair<std::string, std::string>> valid = {
+      {"pafarifas", "paris"},
+      {"hefallofa wofarld", "hello world"},
+      {"xyfaz", "xyz"},
+      {"afaefaifaofaufayfa", "aeiouy"},
+      {"qwfafa", "qwfa"},
+      {"afafafa", "afa"},
+      {"A", "A"},
+      {"AEIOUY", "AEIOUY"},
+      {"1+2=3", "1+2=3"},
+      {"", ""},
+      {std::string("\0\x80\xff\r", 4), std::string("\0\x80\xff\r", 4)}};
+  for (const auto& [line, decoded] : valid) {
+    std::string buffer = line;
+    EXPECT_FALSE(impossible(buffer)) << line;
+    EXPECT_EQ(buffer, decoded);
+  }
+  for (std::string line : {"a", "af", "abfa", "Afa", "fa", "afafa", "yFA", "ufA", "ok"}) {
+    const std::string before = line;
+    EXPECT_TRUE(impossible(line)) << line;
+    EXPECT_EQ(line, before);
+  }
+}
+
+TEST(CryptAnswers, WholeFilesByteForByte) {
+  expectOutput("pafarifas\n", "paris\n");
+  expectOutput("pafarifas\n\nbcd\n", "paris\n\nbcd\n");
+  expectOutput("pafarifas\na\nbcd\n", "impossible\n");
+  expectOutput("", "");
+  expectOutput("\n", "\n");
+  expectOutput("\n\n", "\n\n");
+  expectOutput("xyfaz", "xyz\n");  // a last line without a line feed
+  expectOutput("hefallofa\r\n", "hello\r\n");
+  expectOutput("afafa\n", "impossible\n");
+  expectOutput("bcd\nqwfafa", "bcd\nqwfa\n");
+}
+
+// A line over an alphabet rich in key letters, f, a, upper case, CR, NUL and bytes above
+// 127; built from valid tokens, then now and then damaged.
+std::string randomLine(Rng& rng) {
+  static const std::string ordinary = std::string("bfzAEFY \r\x80\xff", 11) + std::string(1, '\0');
+  static const std::string keys = "aeiouy";
+  std::string line;
+  for (int tokens = static_cast<int>(rng.uniform(0, 10)); tokens > 0; --tokens) {
+    if (rng.chance(45)) {
+      line += keys[rng.uniform(0, 5)];
+      line += "fa";
+    } else {
+      line += ordinary[rng.uniform(0, static_cast<long long>(ordinary.size()) - 1)];
+    }
+  }
+  if (!line.empty() && rng.chance(8)) {
+    std::size_t at =
+        static_cast<std::size_t>(rng.uniform(0, static_cast<long long>(line.size()) - 1));
+    line[at] = "afAF\0"[rng.uniform(0, 4)];
+  }
+  return line;
+}
+
+TEST(CryptAnswers, TwoDecodersOfTheTestsAgree) {
+  for (int c = 0; c < 20000; ++c) {
+    Rng rng(40000 + c);
+    std::string line = randomLine(rng);
+    ASSERT_EQ(decodeFromTheEnd(line), decodeByPattern(line)) << line;
+  }
+}
+
+TEST(CryptAnswers, MatchesTheTestDecodersOnRandomFiles) {
+  for (int c = 0; c < 1500; ++c) {
+    Rng rng(30000 + c);
+    std::string file;
+    for (int lines = static_cast<int>(rng.uniform(0, 6)); lines > 0; --lines) {
+      file += randomLine(rng) + "\n";
+    }
+    if (!file.empty() && rng.chance(30)) file.pop_back();  // no final line feed
+    expectOutput(file, expectedOutput(file));
+    if (HasFailure()) return;
+  }
+}
+
+std::string validText(Rng& rng, std::size_t bytes, std::size_t lineLength) {
+  std::string text;
+  text.reserve(bytes + 100);
+  const std::string words[] = {"pafarifas", "hefallofa", "wofarld",  "xyfaz", "bcd",
+                               " ",         "Q",         "\xc3\xa9", "yfa",   "tofast"};
+  std::size_t lineStart = 0;
+  while (text.size() < bytes) {
+    text += words[rng.uniform(0, 9)];
+    if (text.size() - lineStart >= lineLength) {
+      text += '\n';
+      lineStart = text.size();
+    }
+  }
+  return text;
+}
+
+TEST(CryptAnswers, LargestInputs) {
+  Rng rng(3);
+  const std::size_t size = 64 << 20;
+  std::string shortLines = validText(rng, size, 80);
+  expectOutput(shortLines, expectedOutput(shortLines));
+
+  std::string oneLine = validText(rng, size, size + 1);
+  expectOutput(oneLine, expectedOutput(oneLine));
+
+  expectOutput(shortLines + "ofa\nyet more\n", "impossible\n");
+}
+
+TEST(CryptRejects, FilesThatCannotBeReadOrWritten) {
+  RunResult missing = run(std::nullopt);
+  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
+  EXPECT_EQ(missing.err, "crypt: cannot open crypt.in: No such file or directory\n");
+  EXPECT_FALSE(missing.output.has_value());
+
+  testing_support::ScratchDir kept;
+  kept.write("crypt.out", "paris\n");
+  EXPECT_EQ(kept.run(PROGRAM_PATH, "crypt").output, std::optional<std::string>("paris\n"));
+
+  for (const char* input : {"pafarifas\nbcd\n", "a\n"}) {
+    testing_support::ScratchDir full;
+    full.write("crypt.in", input);
+    full.symlink("crypt.out", "/dev/full");
+    RunResult f = full.run(PROGRAM_PATH, "crypt");
+    EXPECT_EQ(f.exit_code, 1) << describe(f);
+    EXPECT_EQ(f.err, "crypt: cannot write crypt.out: No space left on device\n");
+  }
+
+  testing_support::ScratchDir folder;
+  folder.mkdir("crypt.in");
+  RunResult d = folder.run(PROGRAM_PATH, "crypt");
+  EXPECT_EQ(d.exit_code, 1) << describe(d);
+  EXPECT_EQ(d.err, "crypt: cannot read crypt.in\n");
+  EXPECT_EQ(d.output, std::optional<std::string>(""));
+}
+
+}  // namespace
