@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "decode.hpp"
+#include "program.hpp"
 #include "rng.hpp"
-#include "scratch_dir.hpp"
 
 namespace {
 
-using testing_support::describe;
 using testing_support::Rng;
-using testing_support::RunResult;
+
+const testing_support::Program program(PROGRAM_PATH, "crypt");
 
 bool isKey(char c) {
   return c != '\0' && std::string("aeiouy").find(c) != std::string::npos;
@@ -63,20 +63,6 @@ std::string expectedOutput(const std::string& file) {
   return out;
 }
 
-RunResult run(const std::optional<std::string>& input) {
-  return testing_support::runWithInput(PROGRAM_PATH, "crypt", input);
-}
-
-void expectOutput(const std::string& input, const std::string& expected) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 0) << describe(r);
-  EXPECT_EQ(r.err, "");
-  ASSERT_TRUE(r.output.has_value());
-  EXPECT_TRUE(*r.output == expected)
-      << "input of " << input.size() << " bytes: " << input.substr(0, 100)
-      << "\noutput: " << r.output->substr(0, 100);
-}
-
 TEST(Decoder, DecodesValidLinesAndLeavesOthersAlone) {
   for (char c : std::string("aeiouy")) key_letter[c] = true;
   const std::vector<std::pair<std::string, std::string>> valid = {
@@ -104,16 +90,16 @@ TEST(Decoder, DecodesValidLinesAndLeavesOthersAlone) {
 }
 
 TEST(CryptAnswers, WholeFilesByteForByte) {
-  expectOutput("pafarifas\n", "paris\n");
-  expectOutput("pafarifas\n\nbcd\n", "paris\n\nbcd\n");
-  expectOutput("pafarifas\na\nbcd\n", "impossible\n");
-  expectOutput("", "");
-  expectOutput("\n", "\n");
-  expectOutput("\n\n", "\n\n");
-  expectOutput("xyfaz", "xyz\n");  // a last line without a line feed
-  expectOutput("hefallofa\r\n", "hello\r\n");
-  expectOutput("afafa\n", "impossible\n");
-  expectOutput("bcd\nqwfafa", "bcd\nqwfa\n");
+  program.expectAnswer("pafarifas\n", "paris\n");
+  program.expectAnswer("pafarifas\n\nbcd\n", "paris\n\nbcd\n");
+  program.expectAnswer("pafarifas\na\nbcd\n", "impossible\n");
+  program.expectAnswer("", "");
+  program.expectAnswer("\n", "\n");
+  program.expectAnswer("\n\n", "\n\n");
+  program.expectAnswer("xyfaz", "xyz\n");  // a last line without a line feed
+  program.expectAnswer("hefallofa\r\n", "hello\r\n");
+  program.expectAnswer("afafa\n", "impossible\n");
+  program.expectAnswer("bcd\nqwfafa", "bcd\nqwfa\n");
 }
 
 // A line over an alphabet rich in key letters, f, a, upper case, CR, NUL and bytes above
@@ -154,7 +140,7 @@ TEST(CryptAnswers, MatchesTheTestDecodersOnRandomFiles) {
       file += randomLine(rng) + "\n";
     }
     if (!file.empty() && rng.chance(30)) file.pop_back();  // no final line feed
-    expectOutput(file, expectedOutput(file));
+    program.expectAnswer(file, expectedOutput(file));
     if (HasFailure()) return;
   }
 }
@@ -179,39 +165,24 @@ TEST(CryptAnswers, LargestInputs) {
   Rng rng(3);
   const std::size_t size = 64 << 20;
   std::string shortLines = validText(rng, size, 80);
-  expectOutput(shortLines, expectedOutput(shortLines));
+  program.expectAnswer(shortLines, expectedOutput(shortLines));
 
   std::string oneLine = validText(rng, size, size + 1);
-  expectOutput(oneLine, expectedOutput(oneLine));
+  program.expectAnswer(oneLine, expectedOutput(oneLine));
 
-  expectOutput(shortLines + "ofa\nyet more\n", "impossible\n");
+  program.expectAnswer(shortLines + "ofa\nyet more\n", "impossible\n");
 }
 
 TEST(CryptRejects, FilesThatCannotBeReadOrWritten) {
-  RunResult missing = run(std::nullopt);
-  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
-  EXPECT_EQ(missing.err, "crypt: cannot open crypt.in: No such file or directory\n");
-  EXPECT_FALSE(missing.output.has_value());
+  program.expectFileProblemsRefused("pafarifas\nbcd\n");
 
-  testing_support::ScratchDir kept;
-  kept.write("crypt.out", "paris\n");
-  EXPECT_EQ(kept.run(PROGRAM_PATH, "crypt").output, std::optional<std::string>("paris\n"));
-
-  for (const char* input : {"pafarifas\nbcd\n", "a\n"}) {
-    testing_support::ScratchDir full;
-    full.write("crypt.in", input);
-    full.symlink("crypt.out", "/dev/full");
-    RunResult f = full.run(PROGRAM_PATH, "crypt");
-    EXPECT_EQ(f.exit_code, 1) << describe(f);
-    EXPECT_EQ(f.err, "crypt: cannot write crypt.out: No space left on device\n");
-  }
-
-  testing_support::ScratchDir folder;
-  folder.mkdir("crypt.in");
-  RunResult d = folder.run(PROGRAM_PATH, "crypt");
-  EXPECT_EQ(d.exit_code, 1) << describe(d);
-  EXPECT_EQ(d.err, "crypt: cannot read crypt.in\n");
-  EXPECT_EQ(d.output, std::optional<std::string>(""));
+  // The refusal is written and flushed the same way: a full disk is not a success either.
+  testing_support::ScratchDir full;
+  full.write("crypt.in", "a\n");
+  full.symlink("crypt.out", "/dev/full");
+  testing_support::RunResult r = full.run(PROGRAM_PATH, "crypt");
+  EXPECT_EQ(r.exit_code, 1) << testing_support::describe(r);
+  EXPECT_EQ(r.err, "crypt: cannot write crypt.out: No space left on device\n");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "scratch_dir.hpp"
+#include "program.hpp"
 #include "support.hpp"
 
 namespace {
@@ -15,9 +15,7 @@ using testing_support::Rng;
 using testing_support::RunOptions;
 using testing_support::RunResult;
 
-RunResult run(const std::optional<std::string>& input, const RunOptions& options = {}) {
-  return testing_support::runWithInput(PROGRAM_PATH, "expression", input, options);
-}
+const testing_support::Program program(PROGRAM_PATH, "expression");
 
 std::string inputOf(const std::string& line, const std::vector<int>& queries) {
   std::string text = line + "\n" + std::to_string(queries.size()) + "\n";
@@ -25,35 +23,26 @@ std::string inputOf(const std::string& line, const std::vector<int>& queries) {
   return text + "\n";
 }
 
-void expectAnswer(const std::string& input, const std::string& expected,
-                  const RunOptions& options = {}) {
-  RunResult r = run(input, options);
-  EXPECT_EQ(r.exit_code, 0) << describe(r);
-  EXPECT_EQ(r.err, "");
-  ASSERT_TRUE(r.output.has_value());
-  EXPECT_EQ(*r.output, expected) << "input: " << input.substr(0, 200);
-}
-
 TEST(ExpressionAnswers, WorkedExamples) {
-  expectAnswer("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n");
-  expectAnswer("(1+2)*(3+4)\n3\n3 6 9\n", "14\n10\n36\n");
-  expectAnswer("2*3*4\n2\n2 4\n", "14\n10\n");
-  expectAnswer("2+3+4\n2\n2\n4\n", "10\n14\n");
-  expectAnswer("1*(2)\n1\n2\n", "3\n");
-  expectAnswer("007*2\n1\n4\n", "9\n");
-  expectAnswer("1000000006+2\n1\n11\n", "1000000005\n");
-  expectAnswer("1000000007*3+1\n2\n11 13\n", "4\n0\n");
-  expectAnswer("2*(3+4)*5\n2\n2 2\n", "37\n37\n");
+  program.expectAnswer("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n");
+  program.expectAnswer("(1+2)*(3+4)\n3\n3 6 9\n", "14\n10\n36\n");
+  program.expectAnswer("2*3*4\n2\n2 4\n", "14\n10\n");
+  program.expectAnswer("2+3+4\n2\n2\n4\n", "10\n14\n");
+  program.expectAnswer("1*(2)\n1\n2\n", "3\n");
+  program.expectAnswer("007*2\n1\n4\n", "9\n");
+  program.expectAnswer("1000000006+2\n1\n11\n", "1000000005\n");
+  program.expectAnswer("1000000007*3+1\n2\n11 13\n", "4\n0\n");
+  program.expectAnswer("2*(3+4)*5\n2\n2 2\n", "37\n37\n");
 }
 
 TEST(ExpressionAnswers, WhatTheInputFormatAllows) {
-  expectAnswer("2*(3+4)*5\r\n3\r\n2 5 8\r\n", "37\n120\n19\n");  // CR LF line ends
-  expectAnswer("5\n0\n", "");
-  expectAnswer("5\n", "");                     // no query count: nothing to answer
-  expectAnswer("2+3", "");                     // no line feed either
-  expectAnswer("2+3\n-4\n", "");               // a negative count asks nothing
-  expectAnswer("1+2)+3\n1\n2\n", "2\n");       // the rest after an unmatched ')' is ignored
-  expectAnswer("2+3\n1 2 and more\n", "6\n");  // input after the last query is not read
+  program.expectAnswer("2*(3+4)*5\r\n3\r\n2 5 8\r\n", "37\n120\n19\n");  // CR LF line ends
+  program.expectAnswer("5\n0\n", "");
+  program.expectAnswer("5\n", "");                     // no query count: nothing to answer
+  program.expectAnswer("2+3", "");                     // no line feed either
+  program.expectAnswer("2+3\n-4\n", "");               // a negative count asks nothing
+  program.expectAnswer("1+2)+3\n1\n2\n", "2\n");       // the rest after an unmatched ')' is ignored
+  program.expectAnswer("2+3\n1 2 and more\n", "6\n");  // input after the last query is not read
 }
 
 TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
@@ -70,7 +59,7 @@ TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
       queries.push_back(i + 1);
       expected += std::to_string(switchedValue(line, i)) + "\n";
     }
-    expectAnswer(inputOf(line, queries), expected);
+    program.expectAnswer(inputOf(line, queries), expected);
     if (HasFailure()) return;
   }
 }
@@ -89,7 +78,7 @@ TEST(ExpressionAnswers, LongestLineWithMostQueries) {
   for (int& q : queries)
     q = operators[rng.uniform(0, static_cast<long long>(operators.size()) - 1)] + 1;
 
-  RunResult r = run(inputOf(line, queries));
+  RunResult r = program.run(inputOf(line, queries));
   ASSERT_EQ(r.exit_code, 0) << describe(r);
   ASSERT_TRUE(r.output.has_value());
   std::vector<std::string> answers;
@@ -114,12 +103,13 @@ TEST(ExpressionAnswers, DeepestNestingWithAnEightMebibyteStackLimit) {
   RunOptions eightMiB;
   eightMiB.stack_limit_bytes = 8UL << 20;
   const int deepest = 262142;
-  expectAnswer(std::string(deepest, '(') + "5" + std::string(deepest, ')') + "\n0\n", "", eightMiB);
+  program.expectAnswer(std::string(deepest, '(') + "5" + std::string(deepest, ')') + "\n0\n", "",
+                       eightMiB);
   // 262141 parentheses around 1+23: exactly the longest line.
   const int around = 262141;
   std::string line = std::string(around, '(') + "1+23" + std::string(around, ')');
   ASSERT_EQ(line.size(), 524286u);
-  expectAnswer(inputOf(line, {around + 2, around + 2}), "23\n23\n", eightMiB);
+  program.expectAnswer(inputOf(line, {around + 2, around + 2}), "23\n23\n", eightMiB);
 
   // 2*(2*(...(2)...)): switching the '*' of level i gives 2^i * (2 + 2^(L-i)).
   const int levels = 131071;
@@ -132,13 +122,13 @@ TEST(ExpressionAnswers, DeepestNestingWithAnEightMebibyteStackLimit) {
     queries.push_back(3 * i + 2);
     expected += std::to_string(power(2, i) * ((2 + power(2, levels - i)) % P) % P) + "\n";
   }
-  expectAnswer(inputOf(line, queries), expected, eightMiB);
+  program.expectAnswer(inputOf(line, queries), expected, eightMiB);
 }
 
 // A line the grammar refuses: the assertion report names the failed condition, the
 // program aborts, and expression.out exists and is empty.
 void expectCheckFails(const std::string& line, const std::string& condition) {
-  RunResult r = run(line + "\n1\n1\n");
+  RunResult r = program.run(line + "\n1\n1\n");
   EXPECT_EQ(r.signal, SIGABRT) << "line \"" << line << "\": " << describe(r);
   EXPECT_NE(r.err.find("Assertion `" + condition + "' failed"), std::string::npos)
       << "line \"" << line << "\": " << r.err;
@@ -157,7 +147,7 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
   for (const char* line : {"2(3)", "1 +2", "12a", "(1)(2)", "1-2"})
     expectCheckFails(line, kAfterFactor);
 
-  RunResult empty = run("");
+  RunResult empty = program.run("");
   EXPECT_EQ(empty.signal, SIGABRT) << describe(empty);
   EXPECT_NE(empty.err.find(kFactorStart), std::string::npos);
 }
@@ -216,86 +206,58 @@ TEST(ExpressionGrammar, RandomDamagedLinesFailTheCheckAStateMachinePredicts) {
   }
 }
 
-// A refused input: exit status 1, one line on standard error, and in expression.out
-// exactly the answers given before the problem was found.
-void expectRejected(const std::string& input, const std::string& message,
-                    const std::string& answered = "") {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.err, "expression: " + message + "\n");
-  EXPECT_EQ(r.output, std::optional<std::string>(answered)) << "input: " << input.substr(0, 100);
-}
-
 TEST(ExpressionRejects, LineLongerThanTheNodeStoreAllows) {
   std::string line = "1";
   while (line.size() < 524287) line += "+1";
   line.resize(524287);
-  expectRejected(line + "\n1\n2\n", "the expression line is longer than 524286 characters");
-  expectRejected(line + "1111\n", "the expression line is longer than 524286 characters");
+  program.expectRefused(line + "\n1\n2\n", "the expression line is longer than 524286 characters");
+  program.expectRefused(line + "1111\n", "the expression line is longer than 524286 characters");
   line.resize(524286);
   line.back() = '1';
-  expectAnswer(line + "\r\n1\n2\n",  // the longest line, saved with CR LF
-               std::to_string(switchedValue(line, 1)) + "\n");
+  program.expectAnswer(line + "\r\n1\n2\n",  // the longest line, saved with CR LF
+                       std::to_string(switchedValue(line, 1)) + "\n");
 }
 
 TEST(ExpressionRejects, QueryCountThatIsNotACount) {
-  expectRejected("2+3\nx\n", "the query count is not a 32-bit integer: x");
-  expectRejected("2+3\n1.0\n2\n", "the query count is not a 32-bit integer: 1.0");
-  expectRejected("2+3\n99999999999\n", "the query count is not a 32-bit integer: 99999999999");
-  expectRejected("2+3\n524289\n", "the query count is 524289, above the limit of 524288");
+  program.expectRefused("2+3\nx\n", "the query count is not a 32-bit integer: x");
+  program.expectRefused("2+3\n1.0\n2\n", "the query count is not a 32-bit integer: 1.0");
+  program.expectRefused("2+3\n99999999999\n",
+                        "the query count is not a 32-bit integer: 99999999999");
+  program.expectRefused("2+3\n524289\n", "the query count is 524289, above the limit of 524288");
 }
 
 TEST(ExpressionRejects, QueriesThatAreNotIntegersOrAreMissing) {
-  expectRejected("2*3*4\n3\n2 x 4\n", "query 2 is not a 32-bit integer: x", "14\n");
-  expectRejected("2*3*4\n3\n2 4\n", "query 3 is missing: input ends after 2 of 3 queries",
-                 "14\n10\n");
-  expectRejected("2*3*4\n1\n2147483648\n", "query 1 is not a 32-bit integer: 2147483648");
+  program.expectRefused("2*3*4\n3\n2 x 4\n", "query 2 is not a 32-bit integer: x", "14\n");
+  program.expectRefused("2*3*4\n3\n2 4\n", "query 3 is missing: input ends after 2 of 3 queries",
+                        "14\n10\n");
+  program.expectRefused("2*3*4\n1\n2147483648\n", "query 1 is not a 32-bit integer: 2147483648");
 }
 
 TEST(ExpressionRejects, PositionsThatNameNoConsumedOperator) {
-  expectRejected("2*3*4\n3\n2 4 1\n", "query 3 names position 1, which holds '2', not an operator",
-                 "14\n10\n");
-  expectRejected("(2+3)\n1\n1\n", "query 1 names position 1, which holds '(', not an operator");
-  expectRejected("(2+3)\n1\n5\n", "query 1 names position 5, which holds ')', not an operator");
-  expectRejected("2+3\n1\n0\n",
-                 "query 1 names position 0, which is outside the line of 3 characters");
-  expectRejected("2+3\n1\n-2\n",
-                 "query 1 names position -2, which is outside the line of 3 characters");
-  expectRejected("2+3\n1\n4\n",
-                 "query 1 names position 4, which is outside the line of 3 characters");
-  expectRejected("2+3\n1\n-2147483648\n",
-                 "query 1 names position -2147483648, which is outside the line of 3 characters");
-  expectRejected("1+2)+3\n2\n2 5\n",
-                 "query 2 names position 5, which is after the unmatched ')' at position 4 where "
-                 "the expression ends",
-                 "2\n");
+  program.expectRefused("2*3*4\n3\n2 4 1\n",
+                        "query 3 names position 1, which holds '2', not an operator", "14\n10\n");
+  program.expectRefused("(2+3)\n1\n1\n",
+                        "query 1 names position 1, which holds '(', not an operator");
+  program.expectRefused("(2+3)\n1\n5\n",
+                        "query 1 names position 5, which holds ')', not an operator");
+  program.expectRefused("2+3\n1\n0\n",
+                        "query 1 names position 0, which is outside the line of 3 characters");
+  program.expectRefused("2+3\n1\n-2\n",
+                        "query 1 names position -2, which is outside the line of 3 characters");
+  program.expectRefused("2+3\n1\n4\n",
+                        "query 1 names position 4, which is outside the line of 3 characters");
+  program.expectRefused(
+      "2+3\n1\n-2147483648\n",
+      "query 1 names position -2147483648, which is outside the line of 3 characters");
+  program.expectRefused(
+      "1+2)+3\n2\n2 5\n",
+      "query 2 names position 5, which is after the unmatched ')' at position 4 where "
+      "the expression ends",
+      "2\n");
 }
 
 TEST(ExpressionRejects, FilesThatCannotBeReadOrWritten) {
-  RunResult missing = run(std::nullopt);
-  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
-  EXPECT_EQ(missing.err, "expression: cannot open expression.in: No such file or directory\n");
-  EXPECT_FALSE(missing.output.has_value());
-
-  testing_support::ScratchDir kept;
-  kept.write("expression.out", "earlier answers\n");
-  RunResult r = kept.run(PROGRAM_PATH, "expression");
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.output, std::optional<std::string>("earlier answers\n"));
-
-  testing_support::ScratchDir full;
-  full.write("expression.in", "2*3*4\n2\n2 4\n");
-  full.symlink("expression.out", "/dev/full");
-  RunResult f = full.run(PROGRAM_PATH, "expression");
-  EXPECT_EQ(f.exit_code, 1) << describe(f);
-  EXPECT_EQ(f.err, "expression: cannot write expression.out: No space left on device\n");
-
-  testing_support::ScratchDir folder;
-  folder.mkdir("expression.in");
-  RunResult d = folder.run(PROGRAM_PATH, "expression");
-  EXPECT_EQ(d.exit_code, 1) << describe(d);
-  EXPECT_EQ(d.err, "expression: cannot read expression.in\n");
-  EXPECT_EQ(d.output, std::optional<std::string>(""));
+  program.expectFileProblemsRefused("2*3*4\n2\n2 4\n");
 }
 
 }  // namespace

@@ -6,18 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "program.hpp"
 #include "rng.hpp"
-#include "scratch_dir.hpp"
 
 namespace {
 
-using testing_support::describe;
 using testing_support::Rng;
-using testing_support::RunResult;
 
-RunResult run(const std::optional<std::string>& input) {
-  return testing_support::runWithInput(PROGRAM_PATH, "stack", input);
-}
+const testing_support::Program program(PROGRAM_PATH, "stack");
 
 std::string inputOf(const std::vector<long long>& values) {
   std::string text = std::to_string(values.size()) + "\n";
@@ -75,29 +71,21 @@ std::vector<int> greedyReference(const std::vector<int>& values) {
   return out;
 }
 
-void expectAnswer(const std::string& input, const std::string& expected) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 0) << describe(r);
-  EXPECT_EQ(r.err, "");
-  ASSERT_TRUE(r.output.has_value());
-  EXPECT_EQ(*r.output, expected) << "input: " << input.substr(0, 200);
-}
-
 TEST(StackAnswers, WorkedExamplesByteForByte) {
-  expectAnswer("0", "");
-  expectAnswer("1\n7\n", "7 ");
-  expectAnswer("3\n3 1 2\n", "1 2 3 ");
-  expectAnswer("3\n2 3 1\n", "1 3 2 ");
-  expectAnswer("2\n1 1\n", "1 1 ");
-  expectAnswer("5\n5 -1 4 -1 3\n", "-1 -1 3 4 5 ");
-  expectAnswer("4\n1 2 3 4\n", "1 2 3 4 ");
-  expectAnswer("3\n3 2 1\n", "1 2 3 ");
+  program.expectAnswer("0", "");
+  program.expectAnswer("1\n7\n", "7 ");
+  program.expectAnswer("3\n3 1 2\n", "1 2 3 ");
+  program.expectAnswer("3\n2 3 1\n", "1 3 2 ");
+  program.expectAnswer("2\n1 1\n", "1 1 ");
+  program.expectAnswer("5\n5 -1 4 -1 3\n", "-1 -1 3 4 5 ");
+  program.expectAnswer("4\n1 2 3 4\n", "1 2 3 4 ");
+  program.expectAnswer("3\n3 2 1\n", "1 2 3 ");
 }
 
 TEST(StackAnswers, ReadsAnyWhitespaceAndIgnoresTrailingInput) {
-  expectAnswer("3\r\n\t2   3\r\n1", "1 3 2 ");
-  expectAnswer("2 +4 -0 junk after the values", "0 4 ");
-  expectAnswer("2\n2147483647 -2147483648\n", "-2147483648 2147483647 ");
+  program.expectAnswer("3\r\n\t2   3\r\n1", "1 3 2 ");
+  program.expectAnswer("2 +4 -0 junk after the values", "0 4 ");
+  program.expectAnswer("2\n2147483647 -2147483648\n", "-2147483648 2147483647 ");
 }
 
 TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
@@ -109,7 +97,7 @@ TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
     for (int& v : values) v = static_cast<int>(rng.uniform(-range, range));
     std::vector<int> expected = smallestByEnumeration(values);
     ASSERT_EQ(greedyReference(values), expected);
-    expectAnswer(inputOf({values.begin(), values.end()}), outputOf(expected));
+    program.expectAnswer(inputOf({values.begin(), values.end()}), outputOf(expected));
     if (HasFailure()) return;
   }
 }
@@ -124,75 +112,43 @@ TEST(StackAnswers, LargestInputs) {
     random[i] = static_cast<int>(rng.uniform(-2147483648LL, 2147483647LL));
   }
   std::vector<int> reversed(decreasing.rbegin(), decreasing.rend());
-  expectAnswer(inputOf({increasing.begin(), increasing.end()}), outputOf(increasing));
-  expectAnswer(inputOf({decreasing.begin(), decreasing.end()}), outputOf(reversed));
-  expectAnswer(inputOf({equal.begin(), equal.end()}), outputOf(equal));
-  expectAnswer(inputOf({random.begin(), random.end()}), outputOf(greedyReference(random)));
-}
-
-// A rejected input: exit status 1, one line on standard error naming the problem, and an
-// output file that exists but holds nothing.
-void expectRejected(const std::string& input, const std::string& message) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.err, "stack: " + message + "\n");
-  EXPECT_EQ(r.output, std::optional<std::string>("")) << "input: " << input;
+  program.expectAnswer(inputOf({increasing.begin(), increasing.end()}), outputOf(increasing));
+  program.expectAnswer(inputOf({decreasing.begin(), decreasing.end()}), outputOf(reversed));
+  program.expectAnswer(inputOf({equal.begin(), equal.end()}), outputOf(equal));
+  program.expectAnswer(inputOf({random.begin(), random.end()}), outputOf(greedyReference(random)));
 }
 
 TEST(StackRejects, CountOutsideTheLimits) {
-  expectRejected("-1\n", "n is -1, below 0");
-  expectRejected("100001\n1", "n is 100001, above the limit of 100000");
-  expectRejected("", "n is missing: stack.in is empty");
-  expectRejected("x 1 2", "n is not an integer: x");
+  program.expectRefused("-1\n", "n is -1, below 0");
+  program.expectRefused("100001\n1", "n is 100001, above the limit of 100000");
+  program.expectRefused("", "n is missing: stack.in is empty");
+  program.expectRefused("x 1 2", "n is not an integer: x");
 }
 
 TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
-  expectRejected("4\n1 2 3 x\n", "value 4 is not an integer: x");
-  expectRejected("2\n1.5 2\n", "value 1 is not an integer: 1.5");
-  expectRejected("2\n1 1.5\n", "value 2 is not an integer: 1.5");
-  expectRejected("1\n2147483648\n", "value 1 is outside the signed 32-bit range: 2147483648");
-  expectRejected("1\n-2147483649\n", "value 1 is outside the signed 32-bit range: -2147483649");
-  expectRejected("1\n99999999999999999999999\n",
-                 "value 1 is outside the signed 32-bit range: 99999999999999999999999");
-  expectRejected("1\n-\n", "value 1 is not an integer: -");
-  expectRejected("1\n+-3\n", "value 1 is not an integer: +-3");
-  expectRejected("1\n0x10\n", "value 1 is not an integer: 0x10");
-  expectRejected("1 " + std::string(100, '7') + "z",
-                 "value 1 is not an integer: " + std::string(40, '7') + "...");
+  program.expectRefused("4\n1 2 3 x\n", "value 4 is not an integer: x");
+  program.expectRefused("2\n1.5 2\n", "value 1 is not an integer: 1.5");
+  program.expectRefused("2\n1 1.5\n", "value 2 is not an integer: 1.5");
+  program.expectRefused("1\n2147483648\n",
+                        "value 1 is outside the signed 32-bit range: 2147483648");
+  program.expectRefused("1\n-2147483649\n",
+                        "value 1 is outside the signed 32-bit range: -2147483649");
+  program.expectRefused("1\n99999999999999999999999\n",
+                        "value 1 is outside the signed 32-bit range: 99999999999999999999999");
+  program.expectRefused("1\n-\n", "value 1 is not an integer: -");
+  program.expectRefused("1\n+-3\n", "value 1 is not an integer: +-3");
+  program.expectRefused("1\n0x10\n", "value 1 is not an integer: 0x10");
+  program.expectRefused("1 " + std::string(100, '7') + "z",
+                        "value 1 is not an integer: " + std::string(40, '7') + "...");
 }
 
 TEST(StackRejects, InputThatEndsEarly) {
-  expectRejected("3\n1 2\n", "value 3 is missing: input ends after 2 of 3 values");
-  expectRejected("100000\n", "value 1 is missing: input ends after 0 of 100000 values");
+  program.expectRefused("3\n1 2\n", "value 3 is missing: input ends after 2 of 3 values");
+  program.expectRefused("100000\n", "value 1 is missing: input ends after 0 of 100000 values");
 }
 
-TEST(StackRejects, MissingInputLeavesOutputAlone) {
-  RunResult missing = run(std::nullopt);
-  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
-  EXPECT_EQ(missing.err, "stack: cannot open stack.in: No such file or directory\n");
-  EXPECT_FALSE(missing.output.has_value());
-
-  testing_support::ScratchDir dir;
-  dir.write("stack.out", "earlier answer");
-  RunResult kept = dir.run(PROGRAM_PATH, "stack");
-  EXPECT_EQ(kept.exit_code, 1) << describe(kept);
-  EXPECT_EQ(kept.output, std::optional<std::string>("earlier answer"));
-}
-
-TEST(StackRejects, OutputThatCannotBeWritten) {
-  testing_support::ScratchDir full;
-  full.write("stack.in", "3\n1 2 3\n");
-  full.symlink("stack.out", "/dev/full");
-  RunResult r = full.run(PROGRAM_PATH, "stack");
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.err, "stack: cannot write stack.out: No space left on device\n");
-
-  testing_support::ScratchDir blocked;
-  blocked.write("stack.in", "1\n1\n");
-  blocked.mkdir("stack.out");
-  RunResult d = blocked.run(PROGRAM_PATH, "stack");
-  EXPECT_EQ(d.exit_code, 1) << describe(d);
-  EXPECT_EQ(d.err, "stack: cannot create stack.out: Is a directory\n");
+TEST(StackRejects, FilesThatCannotBeReadOrWritten) {
+  program.expectFileProblemsRefused("3\n1 2 3\n");
 }
 
 }  // namespace

@@ -3,20 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "program.hpp"
 #include "rng.hpp"
-#include "scratch_dir.hpp"
 #include "support.hpp"
 
 namespace {
 
 using namespace subsequence_test;
-using testing_support::describe;
 using testing_support::Rng;
-using testing_support::RunResult;
 
-RunResult run(const std::optional<std::string>& input) {
-  return testing_support::runWithInput(PROGRAM_PATH, "subsequence", input);
-}
+const testing_support::Program program(PROGRAM_PATH, "subsequence");
 
 std::string inputOf(const std::vector<std::string>& words) {
   std::string text = std::to_string(words.size()) + "\n";
@@ -25,11 +21,7 @@ std::string inputOf(const std::vector<std::string>& words) {
 }
 
 void expectAnswer(const std::string& input, long long expected) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 0) << describe(r);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.output, std::optional<std::string>(std::to_string(expected) + "\n"))
-      << "input: " << input.substr(0, 200);
+  program.expectAnswer(input, std::to_string(expected) + "\n");
 }
 
 TEST(SubsequenceAnswers, WorkedExamples) {
@@ -129,59 +121,38 @@ TEST(SubsequenceAnswers, ThreeWordsOfTwentyMillionDigits) {
   expectAnswer(inputOf(words), chainSum(words));
 }
 
-// A refused input: exit status 1, one line on standard error, an empty output file.
-void expectRejected(const std::string& input, const std::string& message) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.err, "subsequence: " + message + "\n");
-  EXPECT_EQ(r.output, std::optional<std::string>("")) << "input: " << input.substr(0, 100);
-}
-
 TEST(SubsequenceRejects, CountThatIsNotAPositiveInteger) {
-  expectRejected("0\n", "n is 0, below 1");
-  expectRejected("-3\n1 2 3\n", "n is -3, below 1");
-  expectRejected("x\n", "n is not a 32-bit integer: x");
-  expectRejected("2.0\n1 2\n", "n is not a 32-bit integer: 2.0");
-  expectRejected("3000000000\n1\n", "n is not a 32-bit integer: 3000000000");
-  expectRejected("", "n is missing: subsequence.in is empty");
+  program.expectRefused("0\n", "n is 0, below 1");
+  program.expectRefused("-3\n1 2 3\n", "n is -3, below 1");
+  program.expectRefused("x\n", "n is not a 32-bit integer: x");
+  program.expectRefused("2.0\n1 2\n", "n is not a 32-bit integer: 2.0");
+  program.expectRefused("3000000000\n1\n", "n is not a 32-bit integer: 3000000000");
+  program.expectRefused("", "n is missing: subsequence.in is empty");
 }
 
 TEST(SubsequenceRejects, MissingOrMalformedWords) {
-  expectRejected("3\n1 2\n", "word 3 is missing: input ends after 2 of 3 words");
-  expectRejected("2000000000\n1 2\n", "word 3 is missing: input ends after 2 of 2000000000 words");
+  program.expectRefused("3\n1 2\n", "word 3 is missing: input ends after 2 of 3 words");
+  program.expectRefused("2000000000\n1 2\n",
+                        "word 3 is missing: input ends after 2 of 2000000000 words");
   for (const char* bad : {"12a", "-5", "+5", "1.0", "1e3"}) {
-    expectRejected(std::string("2\n1 ") + bad + "\n",
-                   std::string("word 2 is not a decimal number: ") + bad);
+    program.expectRefused(std::string("2\n1 ") + bad + "\n",
+                          std::string("word 2 is not a decimal number: ") + bad);
   }
 }
 
 TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
-  expectRejected("2\n13 12\n", "word 2 (12) is smaller than word 1 (13)");
-  expectRejected("3\n1 013 12\n", "word 3 (12) is smaller than word 2 (013)");
-  expectRejected("2\n100 099\n", "word 2 (099) is smaller than word 1 (100)");
+  program.expectRefused("2\n13 12\n", "word 2 (12) is smaller than word 1 (13)");
+  program.expectRefused("3\n1 013 12\n", "word 3 (12) is smaller than word 2 (013)");
+  program.expectRefused("2\n100 099\n", "word 2 (099) is smaller than word 1 (100)");
   std::string longer = "2" + std::string(59, '0');
-  expectRejected("2\n" + longer + " 1" + std::string(59, '9') + "\n",
-                 "word 2 (" + std::string("1") + std::string(39, '9') +
-                     "... (60 digits)) is smaller than word 1 (" + longer.substr(0, 40) +
-                     "... (60 digits))");
+  program.expectRefused("2\n" + longer + " 1" + std::string(59, '9') + "\n",
+                        "word 2 (" + std::string("1") + std::string(39, '9') +
+                            "... (60 digits)) is smaller than word 1 (" + longer.substr(0, 40) +
+                            "... (60 digits))");
 }
 
 TEST(SubsequenceRejects, FilesThatCannotBeReadOrWritten) {
-  RunResult missing = run(std::nullopt);
-  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
-  EXPECT_EQ(missing.err, "subsequence: cannot open subsequence.in: No such file or directory\n");
-  EXPECT_FALSE(missing.output.has_value());
-
-  testing_support::ScratchDir kept;
-  kept.write("subsequence.out", "7\n");
-  EXPECT_EQ(kept.run(PROGRAM_PATH, "subsequence").output, std::optional<std::string>("7\n"));
-
-  testing_support::ScratchDir full;
-  full.write("subsequence.in", "2\n5 13\n");
-  full.symlink("subsequence.out", "/dev/full");
-  RunResult f = full.run(PROGRAM_PATH, "subsequence");
-  EXPECT_EQ(f.exit_code, 1) << describe(f);
-  EXPECT_EQ(f.err, "subsequence: cannot write subsequence.out: No space left on device\n");
+  program.expectFileProblemsRefused("2\n5 13\n");
 }
 
 }  // namespace

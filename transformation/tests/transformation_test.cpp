@@ -9,8 +9,8 @@
 #include <tuple>
 #include <vector>
 
+#include "program.hpp"
 #include "rng.hpp"
-#include "scratch_dir.hpp"
 
 namespace {
 
@@ -18,9 +18,7 @@ using testing_support::describe;
 using testing_support::Rng;
 using testing_support::RunResult;
 
-RunResult run(const std::optional<std::string>& input) {
-  return testing_support::runWithInput(PROGRAM_PATH, "transformation", input);
-}
+const testing_support::Program program(PROGRAM_PATH, "transformation");
 
 std::string inputOf(const std::vector<int>& initial, const std::vector<int>& target) {
   std::string text = std::to_string(initial.size()) + "\n";
@@ -84,29 +82,22 @@ std::string checkAnswer(const std::vector<int>& initial, const std::vector<int>&
 }
 
 void expectRight(const std::vector<int>& initial, const std::vector<int>& target) {
-  RunResult r = run(inputOf(initial, target));
+  RunResult r = program.run(inputOf(initial, target));
   ASSERT_EQ(r.exit_code, 0) << describe(r);
   EXPECT_EQ(r.err, "");
   ASSERT_TRUE(r.output.has_value());
   EXPECT_EQ(checkAnswer(initial, target, *r.output), "") << r.output->substr(0, 200);
 }
 
-void expectOutput(const std::string& input, const std::string& expected) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 0) << describe(r);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.output, std::optional<std::string>(expected)) << "input: " << input;
-}
-
 TEST(TransformationAnswers, WorkedExamplesByteForByte) {
-  expectOutput("3\n1 2 3\n3 3 3\n", "YES\n2\n1 3\n2 3\n");
-  expectOutput("4\n1 1 2 3\n3 2 2 3\n", "YES\n2\n2 3\n1 4\n");
-  expectOutput("5\n4 2 4 2 7\n7 4 4 7 7\n", "YES\n3\n2 1\n4 5\n1 5\n");
-  expectOutput("2\n2 1\n1 2\n", "NO");
-  expectOutput("2\n1 2\n3 2\n", "NO");
-  expectOutput("0\n", "YES\n0\n");
-  expectOutput("3\n5 5 -1\n5 5 -1\n", "YES\n0\n");
-  expectOutput("2 1 2 2 2 trailing input is never read", "YES\n1\n1 2\n");
+  program.expectAnswer("3\n1 2 3\n3 3 3\n", "YES\n2\n1 3\n2 3\n");
+  program.expectAnswer("4\n1 1 2 3\n3 2 2 3\n", "YES\n2\n2 3\n1 4\n");
+  program.expectAnswer("5\n4 2 4 2 7\n7 4 4 7 7\n", "YES\n3\n2 1\n4 5\n1 5\n");
+  program.expectAnswer("2\n2 1\n1 2\n", "NO");
+  program.expectAnswer("2\n1 2\n3 2\n", "NO");
+  program.expectAnswer("0\n", "YES\n0\n");
+  program.expectAnswer("3\n5 5 -1\n5 5 -1\n", "YES\n0\n");
+  program.expectAnswer("2 1 2 2 2 trailing input is never read", "YES\n1\n1 2\n");
 }
 
 TEST(TransformationAnswers, CheckerAcceptsOnlyRightAnswers) {
@@ -154,61 +145,39 @@ TEST(TransformationAnswers, LargestInputs) {
   expectRight(initial, target);
 
   std::vector<int> equal(n, 42);
-  expectOutput(inputOf(equal, equal), "YES\n0\n");
+  program.expectAnswer(inputOf(equal, equal), "YES\n0\n");
 
   for (int i = 0; i < n; ++i) initial[i] = i % 3 == 0 ? INT_MIN : (i % 3 == 1 ? 0 : INT_MAX);
   std::fill(target.begin(), target.end(), INT_MAX);
   expectRight(initial, target);
   target[n - 1] = INT_MIN;  // below its initial value, found only at the last position
-  expectOutput(inputOf(initial, target), "NO");
-}
-
-void expectRejected(const std::string& input, const std::string& message) {
-  RunResult r = run(input);
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.err, "transformation: " + message + "\n");
-  EXPECT_EQ(r.output, std::optional<std::string>("")) << "input: " << input.substr(0, 100);
+  program.expectAnswer(inputOf(initial, target), "NO");
 }
 
 TEST(TransformationRejects, CountOutsideTheLimits) {
-  expectRejected("-1\n", "n is -1, below 0");
-  expectRejected("100011\n", "n is 100011, above the limit of 100010");
-  expectRejected("", "n is missing: transformation.in is empty");
-  expectRejected("two\n1 2\n1 2\n", "n is not an integer: two");
+  program.expectRefused("-1\n", "n is -1, below 0");
+  program.expectRefused("100011\n", "n is 100011, above the limit of 100010");
+  program.expectRefused("", "n is missing: transformation.in is empty");
+  program.expectRefused("two\n1 2\n1 2\n", "n is not an integer: two");
 }
 
 TEST(TransformationRejects, TokensThatAreNotSigned32BitIntegers) {
-  expectRejected("2\n1 x\n1 1\n", "initial value 2 is not an integer: x");
-  expectRejected("2\n1 1\n1 1.5\n", "target value 2 is not an integer: 1.5");
-  expectRejected("1\n2147483648\n1\n",
-                 "initial value 1 is outside the signed 32-bit range: 2147483648");
-  expectRejected("1\n1\n-2147483649\n",
-                 "target value 1 is outside the signed 32-bit range: -2147483649");
+  program.expectRefused("2\n1 x\n1 1\n", "initial value 2 is not an integer: x");
+  program.expectRefused("2\n1 1\n1 1.5\n", "target value 2 is not an integer: 1.5");
+  program.expectRefused("1\n2147483648\n1\n",
+                        "initial value 1 is outside the signed 32-bit range: 2147483648");
+  program.expectRefused("1\n1\n-2147483649\n",
+                        "target value 1 is outside the signed 32-bit range: -2147483649");
 }
 
 TEST(TransformationRejects, InputThatEndsEarly) {
-  expectRejected("6\n1 2 3 4 5 6\n1 2 3 4 5\n",
-                 "target value 6 is missing: input ends after 12 integers");
-  expectRejected("2\n1\n", "initial value 2 is missing: input ends after 2 integers");
+  program.expectRefused("6\n1 2 3 4 5 6\n1 2 3 4 5\n",
+                        "target value 6 is missing: input ends after 12 integers");
+  program.expectRefused("2\n1\n", "initial value 2 is missing: input ends after 2 integers");
 }
 
 TEST(TransformationRejects, FilesThatCannotBeReadOrWritten) {
-  RunResult missing = run(std::nullopt);
-  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
-  EXPECT_EQ(missing.err,
-            "transformation: cannot open transformation.in: No such file or directory\n");
-  EXPECT_FALSE(missing.output.has_value());
-
-  testing_support::ScratchDir kept;
-  kept.write("transformation.out", "NO");
-  EXPECT_EQ(kept.run(PROGRAM_PATH, "transformation").output, std::optional<std::string>("NO"));
-
-  testing_support::ScratchDir full;
-  full.write("transformation.in", "1\n1\n1\n");
-  full.symlink("transformation.out", "/dev/full");
-  RunResult f = full.run(PROGRAM_PATH, "transformation");
-  EXPECT_EQ(f.exit_code, 1) << describe(f);
-  EXPECT_EQ(f.err, "transformation: cannot write transformation.out: No space left on device\n");
+  program.expectFileProblemsRefused("1\n1\n1\n");
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "program.hpp"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+namespace {
+
+std::string excerpt(const std::string& input) {
+  return "input of " + std::to_string(input.size()) + " bytes: \"" + input.substr(0, 120) +
+         (input.size() > 120 ? "...\"" : "\"");
+}
+
+}  // namespace
+
+RunResult Program::run(const std::optional<std::string>& input, const RunOptions& options) const {
+  return runWithInput(executable_, name_, input, options);
+}
+
+void Program::expectAnswer(const std::string& input, const std::string& expected,
+                           const RunOptions& options) const {
+  RunResult r = run(input, options);
+  EXPECT_EQ(r.exit_code, 0) << describe(r) << "\n" << excerpt(input);
+  EXPECT_EQ(r.err, "") << excerpt(input);
+  ASSERT_TRUE(r.output.has_value()) << excerpt(input);
+  if (r.output->size() > 1000 || expected.size() > 1000) {
+    EXPECT_TRUE(*r.output == expected) << "the output differs; " << excerpt(input);
+  } else {
+    EXPECT_EQ(*r.output, expected) << excerpt(input);
+  }
+}
+
+void Program::expectRefused(const std::string& input, const std::string& message,
+                            const std::string& answered) const {
+  RunResult r = run(input);
+  EXPECT_EQ(r.exit_code, 1) << describe(r) << "\n" << excerpt(input);
+  EXPECT_EQ(r.err, name_ + ": " + message + "\n") << excerpt(input);
+  EXPECT_EQ(r.output, std::optional<std::string>(answered)) << excerpt(input);
+}
+
+void Program::expectFileProblemsRefused(const std::string& validInput) const {
+  const std::string in = name_ + ".in", out = name_ + ".out";
+
+  RunResult missing = run(std::nullopt);
+  EXPECT_EQ(missing.exit_code, 1) << describe(missing);
+  EXPECT_EQ(missing.err, name_ + ": cannot open " + in + ": No such file or directory\n");
+  EXPECT_FALSE(missing.output.has_value());
+
+  ScratchDir kept;
+  kept.write(out, "an earlier answer\n");
+  EXPECT_EQ(kept.run(executable_, name_).exit_code, 1);
+  EXPECT_EQ(kept.read(out), std::optional<std::string>("an earlier answer\n"));
+
+  ScratchDir folderIn;
+  folderIn.mkdir(in);
+  RunResult unreadable = folderIn.run(executable_, name_);
+  EXPECT_EQ(unreadable.exit_code, 1) << describe(unreadable);
+  EXPECT_EQ(unreadable.err, name_ + ": cannot read " + in + "\n");
+  EXPECT_EQ(unreadable.output, std::optional<std::string>(""));
+
+  ScratchDir folderOut;
+  folderOut.write(in, validInput);
+  folderOut.mkdir(out);
+  RunResult uncreatable = folderOut.run(executable_, name_);
+  EXPECT_EQ(uncreatable.exit_code, 1) << describe(uncreatable);
+  EXPECT_EQ(uncreatable.err, name_ + ": cannot create " + out + ": Is a directory\n");
+
+  ScratchDir full;
+  full.write(in, validInput);
+  full.symlink(out, "/dev/full");
+  RunResult unwritable = full.run(executable_, name_);
+  EXPECT_EQ(unwritable.exit_code, 1) << describe(unwritable);
+  EXPECT_EQ(unwritable.err, name_ + ": cannot write " + out + ": No space left on device\n");
+}
+
+}  // namespace testing_support

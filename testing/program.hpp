@@ -1,0 +1,39 @@
+// One built program and the checks every program's end-to-end tests make of it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "scratch_dir.hpp"
+
+namespace testing_support {
+
+class Program {
+ public:
+  Program(std::string executable, std::string name)
+      : executable_(std::move(executable)), name_(std::move(name)) {}
+
+  // Runs it once in a fresh folder holding `<name>.in` with these bytes, or none.
+  RunResult run(const std::optional<std::string>& input, const RunOptions& options = {}) const;
+
+  // Exit status 0, nothing on standard error, and exactly `expected` in the output file.
+  void expectAnswer(const std::string& input, const std::string& expected,
+                    const RunOptions& options = {}) const;
+
+  // Exit status 1, the one line "<name>: <message>" on standard error, and exactly
+  // `answered` (what was answered before the problem was found) in the output file.
+  void expectRefused(const std::string& input, const std::string& message,
+                     const std::string& answered = "") const;
+
+  // The file problems every program refuses: a missing input file (the output file is
+  // then not created, and an existing one is left alone), an input that is a folder, an
+  // output that is a folder, and an output on a full disk (/dev/full).
+  void expectFileProblemsRefused(const std::string& validInput) const;
+
+ private:
+  std::string executable_;
+  std::string name_;
+};
+
+}  // namespace testing_support
