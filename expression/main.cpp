@@ -148,8 +148,9 @@ int run() {
 
   int status = answerQueries(ptr);
   if (std::cin.bad()) return fail("cannot read expression.in");
-  if (!std::cout.flush())
+  if (!std::cout.flush()) {
     return fail(std::string("cannot write expression.out: ") + std::strerror(errno));
+  }
   return status;
 }
 
