@@ -71,12 +71,6 @@ TEST(DigitStrings, WalkLeavesItsArgumentsUnchanged) {
   EXPECT_EQ(b, "1000");
 }
 
-std::string randomDigits(Rng& rng, std::size_t length) {
-  std::string s(length, '0');
-  for (char& c : s) c = static_cast<char>('0' + rng.uniform(0, 9));
-  return s;
-}
-
 TEST(DigitStrings, WalkMatchesTheNumberByNumberWalk) {
   for (int c = 0; c < 3000; ++c) {
     Rng rng(3000 + c);

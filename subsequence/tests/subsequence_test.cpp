@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -85,12 +86,6 @@ TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
     expectAnswer(inputOf(words), expected);
     if (HasFailure()) return;
   }
-}
-
-std::string randomDigits(Rng& rng, std::size_t length) {
-  std::string s(length, '0');
-  for (char& c : s) c = static_cast<char>('0' + rng.uniform(0, 9));
-  return s;
 }
 
 TEST(SubsequenceAnswers, AMillionWordsOfUpToSixtyDigits) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "rng.hpp"
+
 namespace subsequence_test {
 
 constexpr long long P = 1000000007;
@@ -60,6 +62,12 @@ inline std::uint64_t powerOfTen(long long k) {
   std::uint64_t p = 1;
   while (k-- > 0) p *= 10;
   return p;
+}
+
+inline std::string randomDigits(testing_support::Rng& rng, std::size_t length) {
+  std::string s(length, '0');
+  for (char& c : s) c = static_cast<char>('0' + rng.uniform(0, 9));
+  return s;
 }
 
 inline long long residueOf(const std::string& digits) {
