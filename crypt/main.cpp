@@ -5,17 +5,38 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "decode.hpp"
+#include "input.hpp"
 
 namespace {
 
+// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
+// crypt.out never holds part of an answer.
+[[noreturn]] void fail(const char* what) {
+  std::fprintf(stderr, "crypt: %s\n", what);
+  std::_Exit(1);
+}
+
 [[noreturn]] void reject(const std::string& what) {
-  std::fprintf(stderr, "crypt: %s\n", what.c_str());
-  std::exit(1);
+  fail(what.c_str());
+}
+
+// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+const char* doing = "starting";
+int doingItem;
+
+// Runs where operator new would throw, also inside the standard library, which would
+// otherwise turn the failure into a failed read; it must not allocate.
+void outOfMemory() {
+  char message[160] = "out of memory while ";
+  const std::size_t used = std::strlen(message);
+  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  fail(message);
 }
 
 // Writes one line and flushes it; a failed write (a full disk) must not end in success.
@@ -27,6 +48,7 @@ void writeLine(const std::string& line) {
 }  // namespace
 
 int main() {
+  std::set_new_handler(outOfMemory);
   if (!std::freopen("crypt.in", "r", stdin)) {
     reject(std::string("cannot open crypt.in: ") + std::strerror(errno));
   }
@@ -38,14 +60,22 @@ int main() {
   for (char c : std::string("aeiouy")) key_letter[c] = true;
   std::vector<std::string> decoded;
   std::string line;
-  while (std::getline(std::cin, line)) {
+  for (;;) {
+    doingItem = static_cast<int>(decoded.size()) + 1;
+    doing = "reading line %d of crypt.in";
+    if (!readLine(line)) break;
+    doing = "decoding line %d of crypt.in";
     if (impossible(line)) {
+      // A read error may have cut the line: what was read is then not the input.
+      if (readError() != 0) break;
+      doing = "writing crypt.out";
       writeLine("impossible");  // the lines after this one are never read
       return 0;
     }
     decoded.push_back(std::move(line));
   }
-  if (std::cin.bad()) reject("cannot read crypt.in");
+  if (readError() != 0) reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
+  doing = "writing crypt.out";
   for (const std::string& text : decoded) writeLine(text);
   return 0;
 }

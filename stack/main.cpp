@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
+#include <new>
 #include <string>
 #include <vector>
+
+#include "input.hpp"
 
 int n;
 int a[100000];
@@ -17,13 +19,28 @@ namespace {
 
 constexpr int kCapacity = 100000;
 
-[[noreturn]] void reject(const std::string& what) {
-  std::fprintf(stderr, "stack: %s\n", what.c_str());
-  std::exit(1);
+// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
+// stack.out never holds part of an answer.
+[[noreturn]] void fail(const char* what) {
+  std::fprintf(stderr, "stack: %s\n", what);
+  std::_Exit(1);
 }
 
-std::string shortened(const std::string& token) {
-  return token.size() <= 40 ? token : token.substr(0, 40) + "...";
+[[noreturn]] void reject(const std::string& what) {
+  fail(what.c_str());
+}
+
+// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+const char* doing = "starting";
+int doingItem;
+
+// Runs where operator new would throw, also inside the standard library, which would
+// otherwise turn the failure into a failed read; it must not allocate.
+void outOfMemory() {
+  char message[160] = "out of memory while ";
+  const std::size_t used = std::strlen(message);
+  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  fail(message);
 }
 
 // Names the item read for messages: n, or value `index` (from 1).
@@ -31,39 +48,38 @@ std::string itemName(int index) {
   return index == 0 ? "n" : "value " + std::to_string(index);
 }
 
-// Reads the next whitespace-delimited token as a signed 32-bit decimal integer: an
-// optional sign and at least one digit, nothing else. `index` is 0 for n, else the
-// value's number; messages are built only when something is wrong.
-int readInt(int index) {
-  std::string token;
-  if (!(std::cin >> token)) {
-    if (std::cin.bad()) reject("cannot read stack.in");
-    if (index == 0) reject("n is missing: stack.in is empty");
-    reject(itemName(index) + " is missing: input ends after " + std::to_string(index - 1) + " of " +
-           std::to_string(n) + " values");
+[[noreturn]] void cannotRead() {
+  reject(std::string("cannot read stack.in: ") + std::strerror(readError()));
+}
+
+int readItem(int index) {
+  int value = 0;
+  switch (readInt(value)) {
+    case Read::ok:
+      break;
+    case Read::missing:
+      if (readError() != 0) cannotRead();
+      if (index == 0) reject("n is missing: stack.in is empty");
+      reject(itemName(index) + " is missing: input ends after " + std::to_string(index - 1) +
+             " of " + std::to_string(n) + " values");
+    case Read::notInteger:
+      reject(itemName(index) + " is not an integer: " + refusedToken());
+    case Read::outOfRange:
+      reject(itemName(index) + " is outside the signed 32-bit range: " + refusedToken());
   }
-  std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  bool digits = i < token.size();
-  long long value = 0;
-  for (; i < token.size() && digits; ++i) {
-    digits = token[i] >= '0' && token[i] <= '9';
-    if (value <= 1LL << 31) value = value * 10 + (token[i] - '0');  // stops before overflow
-  }
-  if (!digits) reject(itemName(index) + " is not an integer: " + shortened(token));
-  if (token[0] == '-') value = -value;
-  if (value < -(1LL << 31) || value >= 1LL << 31) {
-    reject(itemName(index) + " is outside the signed 32-bit range: " + shortened(token));
-  }
-  return static_cast<int>(value);
+  return value;
 }
 
 void readInput() {
-  n = readInt(0);
+  doing = "reading stack.in";
+  n = readItem(0);
   if (n < 0) reject("n is " + std::to_string(n) + ", below 0");
   if (n > kCapacity) {
     reject("n is " + std::to_string(n) + ", above the limit of " + std::to_string(kCapacity));
   }
-  for (int i = 0; i < n; ++i) a[i] = readInt(i + 1);
+  for (int i = 0; i < n; ++i) a[i] = readItem(i + 1);
+  // A read error can end the last token early; what was read up to it is not the input.
+  if (readError() != 0) cannotRead();
 }
 
 std::vector<int> popOrder() {
@@ -93,16 +109,19 @@ std::vector<int> popOrder() {
 }  // namespace
 
 int main() {
+  std::set_new_handler(outOfMemory);
   if (!std::freopen("stack.in", "r", stdin)) {
     reject(std::string("cannot open stack.in: ") + std::strerror(errno));
   }
   if (!std::freopen("stack.out", "w", stdout)) {
     reject(std::string("cannot create stack.out: ") + std::strerror(errno));
   }
-  std::ios::sync_with_stdio(false);
 
   readInput();
-  for (int value : popOrder()) std::printf("%d ", value);
+  doing = "ordering the values";
+  const std::vector<int> order = popOrder();
+  doing = "writing stack.out";
+  for (int value : order) std::printf("%d ", value);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     reject(std::string("cannot write stack.out: ") + std::strerror(errno));
   }

@@ -1,20 +1,45 @@
 // subsequence: the sum modulo 1000000007 of the chain that starts at the first number and
 // walks up to each next number by powers of ten, units first.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "arithmetic.hpp"
+#include "input.hpp"
 
 namespace {
 
+// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
+// subsequence.out never holds part of an answer.
+[[noreturn]] void fail(const char* what) {
+  std::fprintf(stderr, "subsequence: %s\n", what);
+  std::_Exit(1);
+}
+
 [[noreturn]] void reject(const std::string& what) {
-  std::fprintf(stderr, "subsequence: %s\n", what.c_str());
-  std::exit(1);
+  fail(what.c_str());
+}
+
+// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+const char* doing = "starting";
+int doingItem;
+
+// Runs where operator new would throw, also inside the standard library, which would
+// otherwise turn the failure into a failed read; it must not allocate.
+void outOfMemory() {
+  char message[160] = "out of memory while ";
+  const std::size_t used = std::strlen(message);
+  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  fail(message);
+}
+
+[[noreturn]] void cannotRead() {
+  reject(std::string("cannot read subsequence.in: ") + std::strerror(readError()));
 }
 
 std::string shortened(const std::string& word) {
@@ -23,24 +48,19 @@ std::string shortened(const std::string& word) {
 }
 
 int readCount() {
-  std::string token;
-  if (!(std::cin >> token)) {
-    if (std::cin.bad()) reject("cannot read subsequence.in");
-    reject("n is missing: subsequence.in is empty");
-  }
-  std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  bool digits = i < token.size();
-  long long n = 0;
-  for (; i < token.size() && digits; ++i) {
-    digits = token[i] >= '0' && token[i] <= '9';
-    if (n <= 1LL << 31) n = n * 10 + (token[i] - '0');  // stops before overflow
-  }
-  if (token[0] == '-') n = -n;
-  if (!digits || n < -(1LL << 31) || n >= 1LL << 31) {
-    reject("n is not a 32-bit integer: " + shortened(token));
+  int n = 0;
+  switch (readInt(n)) {
+    case Read::ok:
+      break;
+    case Read::missing:
+      if (readError() != 0) cannotRead();
+      reject("n is missing: subsequence.in is empty");
+    case Read::notInteger:
+    case Read::outOfRange:
+      reject("n is not a 32-bit integer: " + refusedToken());
   }
   if (n < 1) reject("n is " + std::to_string(n) + ", below 1");
-  return static_cast<int>(n);
+  return n;
 }
 
 // Compares the numbers two digit strings denote, so leading zeros do not matter.
@@ -58,39 +78,50 @@ int compareNumbers(const std::string& x, const std::string& y) {
 std::vector<std::string> readWords(int n) {
   std::vector<std::string> words;
   words.reserve(static_cast<std::size_t>(std::min(n, 1 << 20)));  // n alone may be a lie
+  doing = "reading word %d of subsequence.in";
   for (int j = 0; j < n; ++j) {
+    doingItem = j + 1;
     std::string& word = words.emplace_back();
-    if (!(std::cin >> word)) {
-      if (std::cin.bad()) reject("cannot read subsequence.in");
-      reject("word " + std::to_string(j + 1) + " is missing: input ends after " +
-             std::to_string(j) + " of " + std::to_string(n) + " words");
-    }
-    if (word.find_first_not_of("0123456789") != std::string::npos) {
-      reject("word " + std::to_string(j + 1) + " is not a decimal number: " + shortened(word));
+    switch (readDigits(word)) {
+      case Read::ok:
+        break;
+      case Read::missing:
+        if (readError() != 0) cannotRead();
+        reject("word " + std::to_string(j + 1) + " is missing: input ends after " +
+               std::to_string(j) + " of " + std::to_string(n) + " words");
+      case Read::notInteger:
+      case Read::outOfRange:
+        reject("word " + std::to_string(j + 1) + " is not a decimal number: " + refusedToken());
     }
     if (j > 0 && compareNumbers(word, words[j - 1]) < 0) {
       reject("word " + std::to_string(j + 1) + " (" + shortened(word) + ") is smaller than word " +
              std::to_string(j) + " (" + shortened(words[j - 1]) + ")");
     }
   }
+  // A read error can end the last word early; what was read up to it is not the input.
+  if (readError() != 0) cannotRead();
   return words;
 }
 
 }  // namespace
 
 int main() {
+  std::set_new_handler(outOfMemory);
   if (!std::freopen("subsequence.in", "r", stdin)) {
     reject(std::string("cannot open subsequence.in: ") + std::strerror(errno));
   }
   if (!std::freopen("subsequence.out", "w", stdout)) {
     reject(std::string("cannot create subsequence.out: ") + std::strerror(errno));
   }
-  std::ios::sync_with_stdio(false);
 
+  doing = "reading n from subsequence.in";
   const std::vector<std::string> words = readWords(readCount());
+  doing = "walking up to word %d";
   int sum = 0;
-  for (std::size_t j = 0; j + 1 < words.size(); ++j)
+  for (std::size_t j = 0; j + 1 < words.size(); ++j) {
+    doingItem = static_cast<int>(j) + 2;
     add(sum, addDifference(words[j], words[j + 1]));
+  }
   // The chain starts at word 0 itself, added digit by digit from its units digit up.
   int w = 1;
   for (std::size_t i = words[0].size(); i-- > 0;) {
@@ -98,6 +129,7 @@ int main() {
     w = mmod(10LL * w);
   }
 
+  doing = "writing subsequence.out";
   std::printf("%d\n", sum);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     reject(std::string("cannot write subsequence.out: ") + std::strerror(errno));

@@ -55,7 +55,7 @@ void Program::expectFileProblemsRefused(const std::string& validInput) const {
   folderIn.mkdir(in);
   RunResult unreadable = folderIn.run(executable_, name_);
   EXPECT_EQ(unreadable.exit_code, 1) << describe(unreadable);
-  EXPECT_EQ(unreadable.err, name_ + ": cannot read " + in + "\n");
+  EXPECT_EQ(unreadable.err, name_ + ": cannot read " + in + ": Is a directory\n");
   EXPECT_EQ(unreadable.output, std::optional<std::string>(""));
 
   ScratchDir folderOut;

@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <map>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "input.hpp"
 
 const int N = 100010;
 
@@ -20,13 +22,28 @@ std::vector<std::pair<int, int>> ans;
 
 namespace {
 
-[[noreturn]] void reject(const std::string& what) {
-  std::fprintf(stderr, "transformation: %s\n", what.c_str());
-  std::exit(1);
+// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
+// transformation.out never holds part of an answer.
+[[noreturn]] void fail(const char* what) {
+  std::fprintf(stderr, "transformation: %s\n", what);
+  std::_Exit(1);
 }
 
-std::string shortened(const std::string& token) {
-  return token.size() <= 40 ? token : token.substr(0, 40) + "...";
+[[noreturn]] void reject(const std::string& what) {
+  fail(what.c_str());
+}
+
+// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+const char* doing = "starting";
+int doingItem;
+
+// Runs where operator new would throw, also inside the standard library, which would
+// otherwise turn the failure into a failed read; it must not allocate.
+void outOfMemory() {
+  char message[160] = "out of memory while ";
+  const std::size_t used = std::strlen(message);
+  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  fail(message);
 }
 
 int n;
@@ -38,29 +55,27 @@ std::string itemName(int count) {
   return "target value " + std::to_string(count - n);
 }
 
-// Reads integer number `count` of the input (from 0) as a signed 32-bit decimal integer:
-// an optional sign and at least one digit, nothing else.
-int readInt(int count) {
-  std::string token;
-  if (!(std::cin >> token)) {
-    if (std::cin.bad()) reject("cannot read transformation.in");
-    if (count == 0) reject("n is missing: transformation.in is empty");
-    reject(itemName(count) + " is missing: input ends after " + std::to_string(count) +
-           " integers");
+[[noreturn]] void cannotRead() {
+  reject(std::string("cannot read transformation.in: ") + std::strerror(readError()));
+}
+
+// Reads integer number `count` of the input (from 0).
+int readItem(int count) {
+  int value = 0;
+  switch (readInt(value)) {
+    case Read::ok:
+      break;
+    case Read::missing:
+      if (readError() != 0) cannotRead();
+      if (count == 0) reject("n is missing: transformation.in is empty");
+      reject(itemName(count) + " is missing: input ends after " + std::to_string(count) +
+             " integers");
+    case Read::notInteger:
+      reject(itemName(count) + " is not an integer: " + refusedToken());
+    case Read::outOfRange:
+      reject(itemName(count) + " is outside the signed 32-bit range: " + refusedToken());
   }
-  std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  bool digits = i < token.size();
-  long long value = 0;
-  for (; i < token.size() && digits; ++i) {
-    digits = token[i] >= '0' && token[i] <= '9';
-    if (value <= 1LL << 31) value = value * 10 + (token[i] - '0');  // stops before overflow
-  }
-  if (!digits) reject(itemName(count) + " is not an integer: " + shortened(token));
-  if (token[0] == '-') value = -value;
-  if (value < -(1LL << 31) || value >= 1LL << 31) {
-    reject(itemName(count) + " is outside the signed 32-bit range: " + shortened(token));
-  }
-  return static_cast<int>(value);
+  return value;
 }
 
 void writeOutput(const char* refusal) {
@@ -95,24 +110,32 @@ bool collectMoves() {
 }  // namespace
 
 int main() {
+  std::set_new_handler(outOfMemory);
   if (!std::freopen("transformation.in", "r", stdin)) {
     reject(std::string("cannot open transformation.in: ") + std::strerror(errno));
   }
   if (!std::freopen("transformation.out", "w", stdout)) {
     reject(std::string("cannot create transformation.out: ") + std::strerror(errno));
   }
-  std::ios::sync_with_stdio(false);
 
-  n = readInt(0);
+  doing = "reading n from transformation.in";
+  n = readItem(0);
   if (n < 0) reject("n is " + std::to_string(n) + ", below 0");
   if (n > N) reject("n is " + std::to_string(n) + ", above the limit of " + std::to_string(N));
+  doing = "reading initial value %d of transformation.in";
   for (int i = 0; i < n; ++i) {
-    a[i].first.first = readInt(1 + i);
+    doingItem = i + 1;
+    a[i].first.first = readItem(1 + i);
     where.emplace(a[i].first.first, i);  // keeps the first occurrence
     a[i].second = i;
   }
-  for (int i = 0; i < n; ++i) a[i].first.second = readInt(1 + n + i);
+  for (int i = 0; i < n; ++i) a[i].first.second = readItem(1 + n + i);
+  // A read error can end the last token early; what was read up to it is not the input.
+  if (readError() != 0) cannotRead();
 
-  writeOutput(collectMoves() ? nullptr : "NO");
+  doing = "collecting the moves";
+  const bool possible = collectMoves();
+  doing = "writing transformation.out";
+  writeOutput(possible ? nullptr : "NO");
   return 0;
 }

@@ -1,0 +1,46 @@
+#include "input.hpp"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+unsigned char buffer[1 << 16];
+std::size_t at, end;
+bool ended;  // the last fread stopped short: the input is over
+int error;
+
+bool refill() {
+  if (ended) return false;
+  at = 0;
+  end = std::fread(buffer, 1, sizeof buffer, stdin);
+  ended = end < sizeof buffer;  // fread stops short only at the end or on an error
+  if (std::ferror(stdin)) error = errno;
+  return end > 0;
+}
+
+}  // namespace
+
+bool readLine(std::string& line) {
+  if (at == end && !refill()) return false;
+  line.clear();
+  for (;;) {
+    const char* from = reinterpret_cast<const char*>(buffer) + at;
+    const void* feed = std::memchr(from, '\n', end - at);
+    if (feed) {
+      const std::size_t bytes = static_cast<std::size_t>(static_cast<const char*>(feed) - from);
+      line.append(from, bytes);
+      at += bytes + 1;
+      return true;
+    }
+    line.append(from, end - at);
+    at = end;
+    if (!refill()) return true;  // a last line without a line feed
+  }
+}
+
+int readError() {
+  return error;
+}
