@@ -1,12 +1,16 @@
 // expression: for each queried operator of one expression, the value modulo 1000000007 of
 // the expression with that operator switched ('+' to '*', '*' to '+').
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "big_stack.hpp"
+#include "input.hpp"
 #include "parser.hpp"
 #include "search.hpp"
 
@@ -17,64 +21,88 @@ namespace {
 
 constexpr int kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
 
-// The deepest line the capacity allows nests 262142 parentheses, which takes about 28 MiB
-// of stack in a Release build and about 320 MiB under the sanitizers, whose frames are
-// larger and whose checks keep calls from becoming jumps. The stack is reserved, not
-// used: only the pages the recursion reaches are ever touched.
+// The stack the parser and the walk need, measured per build on the deepest lines the
+// capacity allows ('(' nested 262142 deep; "1+1*(" repeated) under a falling `ulimit -s`:
+// - Release (g++ 12 and clang 14): the parser takes 112 bytes per nesting level (three
+//   frames); the walk 144 (g++) to 160 (clang) per frame, and it makes a frame only for a
+//   node of two or more operands, each of which needs an operator and an operand of its
+//   own besides the parentheses: at most two per level and one per three characters.
+// - AddressSanitizer (RelWithDebInfo) and unoptimised builds: up to 1184 bytes per level,
+//   and calls there do not become jumps.
+// The figures below add a margin of about a third, and room for what runs below the first
+// level (main, the reads, the assertion report).
 #if defined(__SANITIZE_ADDRESS__)
-#define EXPRESSION_SANITIZED 1
+#define EXPRESSION_LARGE_FRAMES 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define EXPRESSION_SANITIZED 1
+#define EXPRESSION_LARGE_FRAMES 1
 #endif
 #endif
-#ifdef EXPRESSION_SANITIZED
-constexpr std::size_t kStackBytes = std::size_t{1024} << 20;
+#if !defined(__OPTIMIZE__)
+#define EXPRESSION_LARGE_FRAMES 1
+#endif
+std::size_t stackBytes(int depth) {
+  const auto levels = static_cast<std::size_t>(depth) + 1;
+#ifdef EXPRESSION_LARGE_FRAMES
+  return (std::size_t{1} << 20) + 1600 * levels;
 #else
-constexpr std::size_t kStackBytes = std::size_t{256} << 20;
+  const std::size_t walkFrames = std::min(2 * levels, (static_cast<std::size_t>(n) + 2) / 3);
+  return (std::size_t{256} << 10) + std::max(160 * levels, 224 * walkFrames);
 #endif
-
-int fail(const std::string& what) {
-  std::cout.flush();  // the answers already given stay in expression.out
-  std::fprintf(stderr, "expression: %s\n", what.c_str());
-  return 1;
 }
 
-std::string shortened(const std::string& token) {
-  return token.size() <= 40 ? token : token.substr(0, 40) + "...";
+// Ends the run: one line on standard error, status 1. The answers already given are
+// flushed first, so expression.out holds exactly the complete answer lines.
+[[noreturn]] void fail(const char* what) {
+  std::cout.flush();
+  std::fprintf(stderr, "expression: %s\n", what);
+  std::_Exit(1);
+}
+
+[[noreturn]] void reject(const std::string& what) {
+  fail(what.c_str());
+}
+
+// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+const char* doing = "starting";
+int doingItem;
+
+// Runs where operator new would throw, also inside the standard library, which would
+// otherwise turn the failure into a failed read; it must not allocate.
+void outOfMemory() {
+  char message[160] = "out of memory while ";
+  const std::size_t used = std::strlen(message);
+  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  fail(message);
+}
+
+[[noreturn]] void cannotRead() {
+  reject(std::string("cannot read expression.in: ") + std::strerror(readError()));
 }
 
 // Reads the first line into s, without its line feed or a carriage return before it.
 // The read is bounded, so a line too long for the node store is never held whole.
-bool readLine() {
-  static char line[kMaxLine + 3];  // the longest line, a carriage return, and one more
-  std::cin.getline(line, sizeof line);
-  std::size_t length = static_cast<std::size_t>(std::cin.gcount());
-  if (std::cin.fail() && !std::cin.eof()) return false;  // no line feed within the buffer
-  if (!std::cin.eof()) --length;                         // the line feed was counted
-  if (length > 0 && line[length - 1] == '\r') --length;
-  if (length > static_cast<std::size_t>(kMaxLine)) return false;
+void readExpressionLine() {
+  static char line[kMaxLine + 1];  // the longest line and a carriage return
+  std::size_t length = readLine(line, sizeof line);
+  if (length <= sizeof line && length > 0 && line[length - 1] == '\r') --length;
+  if (length > static_cast<std::size_t>(kMaxLine)) {
+    reject("the expression line is longer than " + std::to_string(kMaxLine) + " characters");
+  }
   s.assign(line, length);
   n = static_cast<int>(length);
-  return true;
 }
 
-enum class Read { ok, missing, notInteger };
-
-// Reads the next whitespace-delimited token as a signed 32-bit decimal integer.
-Read readInt(int& value, std::string& token) {
-  if (!(std::cin >> token)) return Read::missing;
-  std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  bool digits = i < token.size();
-  long long v = 0;
-  for (; i < token.size() && digits; ++i) {
-    digits = token[i] >= '0' && token[i] <= '9';
-    if (v <= 1LL << 31) v = v * 10 + (token[i] - '0');  // stops before overflow
+// How deeply the parser will nest: the parentheses open at once, up to an unmatched ')'
+// where the parse ends.
+int nestingDepth() {
+  int depth = 0;
+  int deepest = 0;
+  for (char c : s) {
+    if (c == '(' && ++depth > deepest) deepest = depth;
+    if (c == ')' && depth-- == 0) break;
   }
-  if (token[0] == '-') v = -v;
-  if (!digits || v < -(1LL << 31) || v >= 1LL << 31) return Read::notInteger;
-  value = static_cast<int>(v);
-  return Read::ok;
+  return deepest;
 }
 
 // Why the 1-based position p names no operator the parser consumed; empty when it does.
@@ -92,77 +120,85 @@ std::string notAnOperator(int p, int parsedTo) {
   return "";
 }
 
-int answerQueries(int parsedTo) {
-  std::string token;
-  switch (readInt(k, token)) {
+void answerQueries(int parsedTo) {
+  switch (readInt(k)) {
+    case Read::ok:
+      if (k > kCapacity) {
+        reject("the query count is " + std::to_string(k) + ", above the limit of " +
+               std::to_string(kCapacity));
+      }
+      break;
     case Read::missing:
+      if (readError() != 0) cannotRead();
       k = 0;  // no query count: nothing to answer
       break;
     case Read::notInteger:
-      return fail("the query count is not a 32-bit integer: " + shortened(token));
-    case Read::ok:
-      if (k > kCapacity) {
-        return fail("the query count is " + std::to_string(k) + ", above the limit of " +
-                    std::to_string(kCapacity));
-      }
+    case Read::outOfRange:
+      reject("the query count is not a 32-bit integer: " + refusedToken());
   }
   for (int i = 0; i < k; ++i) {
     auto query = [i] { return "query " + std::to_string(i + 1); };  // only for messages
     int p = 0;
-    switch (readInt(p, token)) {
-      case Read::missing:
-        return fail(query() + " is missing: input ends after " + std::to_string(i) + " of " +
-                    std::to_string(k) + " queries");
-      case Read::notInteger:
-        return fail(query() + " is not a 32-bit integer: " + shortened(token));
+    switch (readInt(p)) {
       case Read::ok:
         break;
+      case Read::missing:
+        if (readError() != 0) cannotRead();
+        reject(query() + " is missing: input ends after " + std::to_string(i) + " of " +
+               std::to_string(k) + " queries");
+      case Read::notInteger:
+      case Read::outOfRange:
+        reject(query() + " is not a 32-bit integer: " + refusedToken());
     }
+    // A read error can end the last query early; what was read up to it is not a query.
+    if (readError() != 0) cannotRead();
     std::string why = notAnOperator(p, parsedTo);
-    if (!why.empty()) return fail(query() + " names position " + std::to_string(p) + ", " + why);
+    if (!why.empty()) reject(query() + " names position " + std::to_string(p) + ", " + why);
     b[i] = p - 1;
     auto [v, j] = pos[b[i]];
     std::cout << ifChanged[v][j] << '\n';
   }
-  return 0;
 }
 
-int run() {
-  if (!std::freopen("expression.in", "r", stdin)) {
-    return fail(std::string("cannot open expression.in: ") + std::strerror(errno));
-  }
-  if (!std::freopen("expression.out", "w", stdout)) {
-    return fail(std::string("cannot create expression.out: ") + std::strerror(errno));
-  }
-  std::ios::sync_with_stdio(false);
-
-  bool fits = readLine();
-  if (std::cin.bad()) return fail("cannot read expression.in");
-  if (!fits) {
-    return fail("the expression line is longer than " + std::to_string(kMaxLine) + " characters");
-  }
+// Parses, walks and answers: the part that needs a stack sized to the line.
+int solve() {
+  doing = "parsing the expression line";
   sz = 0;
   ptr = 0;
   int root = parseExpression();
+  doing = "computing the answers";
   dfs(root, 1, 0);
-
-  int status = answerQueries(ptr);
-  if (std::cin.bad()) return fail("cannot read expression.in");
+  doing = "answering the queries";
+  answerQueries(ptr);
   if (!std::cout.flush()) {
-    return fail(std::string("cannot write expression.out: ") + std::strerror(errno));
+    reject(std::string("cannot write expression.out: ") + std::strerror(errno));
   }
-  return status;
+  return 0;
 }
 
 }  // namespace
 
 int main() {
+  std::set_new_handler(outOfMemory);
+  if (!std::freopen("expression.in", "r", stdin)) {
+    reject(std::string("cannot open expression.in: ") + std::strerror(errno));
+  }
+  if (!std::freopen("expression.out", "w", stdout)) {
+    reject(std::string("cannot create expression.out: ") + std::strerror(errno));
+  }
+  std::ios::sync_with_stdio(false);
+
+  doing = "reading the expression line";
+  readExpressionLine();
+  if (readError() != 0) cannotRead();
+  const int depth = nestingDepth();
+  const std::size_t bytes = stackBytes(depth);
   int status = 1;
-  int error = runWithStack(kStackBytes, run, status);
+  int error = runWithStack(bytes, solve, status);
   if (error != 0) {
-    std::fprintf(stderr, "expression: cannot start a thread with a %zu MiB stack: %s\n",
-                 kStackBytes >> 20, std::strerror(error));
-    return 1;
+    reject("cannot start a thread with a " + std::to_string((bytes >> 20) + 1) +
+           " MiB stack for a line nested " + std::to_string(depth) +
+           " deep: " + std::strerror(error));
   }
   return status;
 }

@@ -1,0 +1,87 @@
+#include "input.hpp"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+
+namespace {
+
+unsigned char buffer[1 << 16];
+std::size_t at, end;
+bool ended;  // the last fread stopped short: the input is over
+int error;
+
+constexpr std::size_t kShown = 40;  // bytes of a refused token that a message shows
+char start[kShown + 1];             // the current token's first bytes, one more than shown
+std::size_t length;                 // the current token's length so far
+
+int take() {
+  if (at == end) {
+    if (ended) return EOF;
+    at = 0;
+    end = std::fread(buffer, 1, sizeof buffer, stdin);
+    ended = end < sizeof buffer;  // fread stops short only at the end or on an error
+    if (std::ferror(stdin)) error = errno;
+    if (end == 0) return EOF;
+  }
+  return buffer[at++];
+}
+
+bool isBlank(int c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+void keep(int c) {
+  if (length < sizeof start) start[length] = static_cast<char>(c);
+  ++length;
+}
+
+// Keeps the rest of a refused token that a message shows, and not a byte more.
+Read refuse(int c) {
+  for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
+  return Read::notInteger;
+}
+
+}  // namespace
+
+std::size_t readLine(char* line, std::size_t capacity) {
+  std::size_t length = 0;
+  for (int c = take(); c != EOF && c != '\n'; c = take()) {
+    if (length == capacity) return capacity + 1;
+    line[length++] = static_cast<char>(c);
+  }
+  return length;
+}
+
+Read readInt(int& value) {
+  int c = take();
+  while (isBlank(c)) c = take();
+  if (c == EOF) return Read::missing;
+  length = 0;
+  const bool negative = c == '-';
+  if (c == '-' || c == '+') {
+    keep(c);
+    c = take();
+  }
+  long long v = 0;
+  bool digits = false;
+  for (; c >= '0' && c <= '9'; c = take()) {
+    keep(c);
+    digits = true;
+    if (v <= 1LL << 31) v = v * 10 + (c - '0');  // stops growing once out of range
+  }
+  if (!digits || (c != EOF && !isBlank(c))) return refuse(c);
+  if (negative) v = -v;
+  if (v < -(1LL << 31) || v >= 1LL << 31) return Read::outOfRange;
+  value = static_cast<int>(v);
+  return Read::ok;
+}
+
+std::string refusedToken() {
+  if (length <= kShown) return std::string(start, length);
+  return std::string(start, kShown) + "...";
+}
+
+int readError() {
+  return error;
+}

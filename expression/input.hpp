@@ -1,0 +1,25 @@
+// expression.in, read through a buffer of the program's own. Integers are taken byte by byte
+// and refused at the first byte that cannot belong to one, so no token is ever held whole
+// (a file of NUL bytes is refused at once), and a failed read keeps its reason.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+enum class Read { ok, missing, notInteger, outOfRange };
+
+// Reads the first line into `line` (room for `capacity` bytes), without its line feed;
+// returns its length, or capacity + 1 when the line does not fit, which is then never
+// read further.
+std::size_t readLine(char* line, std::size_t capacity);
+
+// Reads the next white-space-delimited token as a signed 32-bit decimal integer: an
+// optional sign and at least one digit, any number of leading zeros.
+Read readInt(int& value);
+
+// The start of the token the last read refused, as messages show it: at most 40 bytes,
+// and "..." when it goes on.
+std::string refusedToken();
+
+// The reason (an errno value) of the read error that ended the input, or 0.
+int readError();
