@@ -78,8 +78,18 @@ Read readInt(int& value) {
 }
 
 std::string refusedToken() {
-  if (length <= kShown) return std::string(start, length);
-  return std::string(start, kShown) + "...";
+  std::string shown;
+  for (std::size_t i = 0; i < length && i < kShown; ++i) {
+    const auto byte = static_cast<unsigned char>(start[i]);
+    if (byte >= ' ' && byte < 0x7f) {
+      shown += static_cast<char>(byte);
+    } else {  // a NUL, a control byte or one above ASCII, which could hide or recolour text
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+      shown += escape;
+    }
+  }
+  return length > kShown ? shown + "..." : shown;
 }
 
 int readError() {

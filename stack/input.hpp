@@ -12,7 +12,7 @@ enum class Read { ok, missing, notInteger, outOfRange };
 Read readInt(int& value);
 
 // The start of the token the last read refused, as messages show it: at most 40 bytes,
-// and "..." when it goes on.
+// each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
 // The reason (an errno value) of the read error that ended the input, or 0.

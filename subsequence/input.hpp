@@ -16,7 +16,7 @@ Read readInt(int& value);
 Read readDigits(std::string& word);
 
 // The start of the token the last read refused, as messages show it: at most 40 bytes,
-// and "..." when it goes on.
+// each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
 // The reason (an errno value) of the read error that ended the input, or 0.

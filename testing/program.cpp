@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace testing_support {
 
 namespace {
@@ -36,6 +38,38 @@ void Program::expectRefused(const std::string& input, const std::string& message
   EXPECT_EQ(r.exit_code, 1) << describe(r) << "\n" << excerpt(input);
   EXPECT_EQ(r.err, name_ + ": " + message + "\n") << excerpt(input);
   EXPECT_EQ(r.output, std::optional<std::string>(answered)) << excerpt(input);
+}
+
+void Program::expectOutOfMemory(const std::string& small, const std::string& large,
+                                const std::string& doing) const {
+  if (kSanitized) GTEST_SKIP() << "no address-space limit under the sanitizers";
+  // The smallest limit, to 64 KiB, under which the small input is answered.
+  unsigned long low = 0, high = 1UL << 30;
+  while (high - low > 64 << 10) {
+    RunOptions options;
+    options.address_space_bytes = low + (high - low) / 2;
+    (run(small, options).exit_code == 0 ? high : low) = *options.address_space_bytes;
+  }
+  RunOptions tight;
+  tight.address_space_bytes = high;
+  ASSERT_EQ(run(small, tight).exit_code, 0);
+  RunResult r = run(large, tight);
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  const std::string start = name_ + ": out of memory while " + doing;
+  EXPECT_EQ(r.err.substr(0, start.size()), start) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  EXPECT_EQ(r.output, std::optional<std::string>(""));
+}
+
+void Program::expectEndlessInputRefused(const std::string& message) const {
+  ScratchDir dir;
+  dir.symlink(name_ + ".in", "/dev/zero");
+  RunOptions options;
+  options.timeout_seconds = 20;
+  if (!kSanitized) options.address_space_bytes = 256UL << 20;
+  RunResult r = dir.run(executable_, name_, options);
+  EXPECT_EQ(r.exit_code, 1) << describe(r);
+  EXPECT_EQ(r.err, name_ + ": " + message + "\n");
 }
 
 void Program::expectFileProblemsRefused(const std::string& validInput) const {

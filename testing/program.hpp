@@ -9,6 +9,13 @@
 
 namespace testing_support {
 
+// What a message shows of `count` NUL bytes of the input.
+inline std::string escapedNuls(int count) {
+  std::string shown;
+  while (count-- > 0) shown += "\\x00";
+  return shown;
+}
+
 class Program {
  public:
   Program(std::string executable, std::string name)
@@ -25,6 +32,16 @@ class Program {
   // `answered` (what was answered before the problem was found) in the output file.
   void expectRefused(const std::string& input, const std::string& message,
                      const std::string& answered = "") const;
+
+  // Out of memory at a known place: `small` is answered under the smallest address space
+  // that allows it, and `large`, which needs more memory at once, is then refused with
+  // one line that starts "<name>: out of memory while <doing>", status 1 and an empty
+  // output file. Skipped under the sanitizers.
+  void expectOutOfMemory(const std::string& small, const std::string& large,
+                         const std::string& doing) const;
+
+  // A link to /dev/zero as the input: refused at once with this message, in bounded memory.
+  void expectEndlessInputRefused(const std::string& message) const;
 
   // The file problems every program refuses: a missing input file (the output file is
   // then not created, and an existing one is left alone), an input that is a folder, an

@@ -85,6 +85,10 @@ RunResult ScratchDir::run(const std::string& executable, const std::string& prog
       rlimit limit{*options.stack_limit_bytes, *options.stack_limit_bytes};
       if (setrlimit(RLIMIT_STACK, &limit) != 0) _exit(127);
     }
+    if (options.address_space_bytes) {
+      rlimit limit{*options.address_space_bytes, *options.address_space_bytes};
+      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(127);
+    }
     execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }

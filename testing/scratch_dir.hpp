@@ -17,8 +17,25 @@ struct RunResult {
 
 struct RunOptions {
   double timeout_seconds = 300;
-  std::optional<unsigned long> stack_limit_bytes;  // the `ulimit -s` the program starts with
+  std::optional<unsigned long> stack_limit_bytes;    // the `ulimit -s` the program starts with
+  std::optional<unsigned long> address_space_bytes;  // its `ulimit -v`
 };
+
+constexpr unsigned long kUnlimited = ~0UL;  // RLIM_INFINITY, for either limit
+
+// The sanitizers' shadow memory cannot be mapped under an address-space limit, so tests
+// that set one are skipped in that build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
 
 // A fresh folder under the system's temporary directory, removed with everything in it
 // when the object goes away. The program runs in `path()`; its standard error is kept

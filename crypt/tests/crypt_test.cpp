@@ -173,6 +173,13 @@ TEST(CryptAnswers, LargestInputs) {
   program.expectAnswer(shortLines + "ofa\nyet more\n", "impossible\n");
 }
 
+TEST(CryptRejects, EndlessLineRunsOutOfMemory) {
+  if (testing_support::kSanitized) GTEST_SKIP() << "no address-space limit under the sanitizers";
+  program.expectEndlessInputRefused("out of memory while reading line 1 of crypt.in");
+  program.expectOutOfMemory("", "bcd\n" + std::string(4 << 20, 'b') + "\n",
+                            "reading line 2 of crypt.in");
+}
+
 TEST(CryptRejects, FilesThatCannotBeReadOrWritten) {
   program.expectFileProblemsRefused("pafarifas\nbcd\n");
 

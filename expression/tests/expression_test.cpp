@@ -64,7 +64,20 @@ TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
   }
 }
 
-TEST(ExpressionAnswers, LongestLineWithMostQueries) {
+// A judge's limits: 256 MiB of address space (not under the sanitizers), and a stack
+// limit from 64 KiB, which leaves no room on the main thread, to none at all.
+std::vector<RunOptions> judgeLimits() {
+  std::vector<RunOptions> limits;
+  for (unsigned long stack : {64UL << 10, 8UL << 20, testing_support::kUnlimited}) {
+    RunOptions options;
+    options.stack_limit_bytes = stack;
+    if (!testing_support::kSanitized) options.address_space_bytes = 256UL << 20;
+    limits.push_back(options);
+  }
+  return limits;
+}
+
+TEST(ExpressionAnswers, LongestLineWithMostQueriesUnderAJudgesLimits) {
   Rng rng(11);
   std::string line;
   while (line.size() < 524286) {
@@ -78,18 +91,22 @@ TEST(ExpressionAnswers, LongestLineWithMostQueries) {
   for (int& q : queries)
     q = operators[rng.uniform(0, static_cast<long long>(operators.size()) - 1)] + 1;
 
-  RunResult r = program.run(inputOf(line, queries));
-  ASSERT_EQ(r.exit_code, 0) << describe(r);
-  ASSERT_TRUE(r.output.has_value());
-  std::vector<std::string> answers;
-  for (std::size_t at = 0, end; (end = r.output->find('\n', at)) != std::string::npos;
-       at = end + 1) {
-    answers.push_back(r.output->substr(at, end - at));
-  }
-  ASSERT_EQ(answers.size(), queries.size());
-  for (int sample = 0; sample < 60; ++sample) {
-    std::size_t q = static_cast<std::size_t>(rng.uniform(0, 524287));
-    EXPECT_EQ(answers[q], std::to_string(switchedValue(line, queries[q] - 1))) << "query " << q;
+  const std::string input = inputOf(line, queries);
+  for (const RunOptions& limits : judgeLimits()) {
+    SCOPED_TRACE("stack limit " + std::to_string(*limits.stack_limit_bytes));
+    RunResult r = program.run(input, limits);
+    ASSERT_EQ(r.exit_code, 0) << describe(r);
+    ASSERT_TRUE(r.output.has_value());
+    std::vector<std::string> answers;
+    for (std::size_t at = 0, end; (end = r.output->find('\n', at)) != std::string::npos;
+         at = end + 1) {
+      answers.push_back(r.output->substr(at, end - at));
+    }
+    ASSERT_EQ(answers.size(), queries.size());
+    for (int sample = 0; sample < 60; ++sample) {
+      std::size_t q = static_cast<std::size_t>(rng.uniform(0, 524287));
+      EXPECT_EQ(answers[q], std::to_string(switchedValue(line, queries[q] - 1))) << "query " << q;
+    }
   }
 }
 
@@ -99,30 +116,42 @@ long long power(long long base, long long exponent) {
   return result;
 }
 
-TEST(ExpressionAnswers, DeepestNestingWithAnEightMebibyteStackLimit) {
-  RunOptions eightMiB;
-  eightMiB.stack_limit_bytes = 8UL << 20;
+TEST(ExpressionAnswers, DeepestNestingUnderAJudgesLimits) {
   const int deepest = 262142;
-  program.expectAnswer(std::string(deepest, '(') + "5" + std::string(deepest, ')') + "\n0\n", "",
-                       eightMiB);
+  const std::string deepLine = std::string(deepest, '(') + "5" + std::string(deepest, ')');
   // 262141 parentheses around 1+23: exactly the longest line.
   const int around = 262141;
-  std::string line = std::string(around, '(') + "1+23" + std::string(around, ')');
-  ASSERT_EQ(line.size(), 524286u);
-  program.expectAnswer(inputOf(line, {around + 2, around + 2}), "23\n23\n", eightMiB);
+  const std::string aroundLine = std::string(around, '(') + "1+23" + std::string(around, ')');
+  ASSERT_EQ(aroundLine.size(), 524286u);
 
   // 2*(2*(...(2)...)): switching the '*' of level i gives 2^i * (2 + 2^(L-i)).
   const int levels = 131071;
-  line.clear();
-  for (int i = 0; i < levels; ++i) line += "2*(";
-  line += "2" + std::string(levels, ')');
-  std::vector<int> queries;
-  std::string expected;
+  std::string powers;
+  for (int i = 0; i < levels; ++i) powers += "2*(";
+  powers += "2" + std::string(levels, ')');
+  std::vector<int> powerQueries;
+  std::string powerAnswers;
   for (int i : {0, 1, 77777, levels - 1}) {
-    queries.push_back(3 * i + 2);
-    expected += std::to_string(power(2, i) * ((2 + power(2, levels - i)) % P) % P) + "\n";
+    powerQueries.push_back(3 * i + 2);
+    powerAnswers += std::to_string(power(2, i) * ((2 + power(2, levels - i)) % P) % P) + "\n";
   }
-  program.expectAnswer(inputOf(line, queries), expected, eightMiB);
+
+  // The walk at its deepest: every level adds operands to both its sum and its product.
+  const int walked = (524286 - 1) / 6;
+  std::string walkLine;
+  for (int i = 0; i < walked; ++i) walkLine += "1+1*(";
+  walkLine += "1" + std::string(walked, ')');
+  const std::vector<int> walkQueries = {2, 4, 5 * 40000 + 2, 5 * (walked - 1) + 4};
+  std::string walkAnswers;
+  for (int q : walkQueries) walkAnswers += std::to_string(switchedValue(walkLine, q - 1)) + "\n";
+
+  for (const RunOptions& limits : judgeLimits()) {
+    SCOPED_TRACE("stack limit " + std::to_string(*limits.stack_limit_bytes));
+    program.expectAnswer(deepLine + "\n0\n", "", limits);
+    program.expectAnswer(inputOf(aroundLine, {around + 2, around + 2}), "23\n23\n", limits);
+    program.expectAnswer(inputOf(powers, powerQueries), powerAnswers, limits);
+    program.expectAnswer(inputOf(walkLine, walkQueries), walkAnswers, limits);
+  }
 }
 
 // A line the grammar refuses: the assertion report names the failed condition, the
@@ -254,6 +283,13 @@ TEST(ExpressionRejects, PositionsThatNameNoConsumedOperator) {
       "query 2 names position 5, which is after the unmatched ')' at position 4 where "
       "the expression ends",
       "2\n");
+}
+
+TEST(ExpressionRejects, EndlessInputAndOutOfMemory) {
+  program.expectEndlessInputRefused("the expression line is longer than 524286 characters");
+  std::string flat = "1";
+  while (flat.size() + 2 <= 524286) flat += "+1";
+  program.expectOutOfMemory("5\n0\n", flat + "\n0\n", "reading the expression line");
 }
 
 TEST(ExpressionRejects, FilesThatCannotBeReadOrWritten) {

@@ -86,6 +86,7 @@ TEST(StackAnswers, ReadsAnyWhitespaceAndIgnoresTrailingInput) {
   program.expectAnswer("3\r\n\t2   3\r\n1", "1 3 2 ");
   program.expectAnswer("2 +4 -0 junk after the values", "0 4 ");
   program.expectAnswer("2\n2147483647 -2147483648\n", "-2147483648 2147483647 ");
+  program.expectAnswer("1 -" + std::string(100000, '0') + "7", "-7 ");  // leading zeros
 }
 
 TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
@@ -145,6 +146,12 @@ TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
 TEST(StackRejects, InputThatEndsEarly) {
   program.expectRefused("3\n1 2\n", "value 3 is missing: input ends after 2 of 3 values");
   program.expectRefused("100000\n", "value 1 is missing: input ends after 0 of 100000 values");
+}
+
+TEST(StackRejects, EndlessInputAndOutOfMemory) {
+  program.expectEndlessInputRefused("n is not an integer: " + testing_support::escapedNuls(40) +
+                                    "...");
+  program.expectOutOfMemory("0", inputOf(std::vector<long long>(100000, 1)), "ordering the values");
 }
 
 TEST(StackRejects, FilesThatCannotBeReadOrWritten) {

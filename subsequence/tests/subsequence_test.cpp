@@ -146,6 +146,13 @@ TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
                             "... (60 digits))");
 }
 
+TEST(SubsequenceRejects, EndlessInputAndOutOfMemory) {
+  program.expectEndlessInputRefused(
+      "n is not a 32-bit integer: " + testing_support::escapedNuls(40) + "...");
+  program.expectOutOfMemory("1 5", "2\n1 " + std::string(4 << 20, '7') + "\n",
+                            "reading word 2 of subsequence.in");
+}
+
 TEST(SubsequenceRejects, FilesThatCannotBeReadOrWritten) {
   program.expectFileProblemsRefused("2\n5 13\n");
 }

@@ -159,6 +159,7 @@ TEST(TransformationRejects, CountOutsideTheLimits) {
   program.expectRefused("100011\n", "n is 100011, above the limit of 100010");
   program.expectRefused("", "n is missing: transformation.in is empty");
   program.expectRefused("two\n1 2\n1 2\n", "n is not an integer: two");
+  program.expectRefused("+\n", "n is not an integer: +");
 }
 
 TEST(TransformationRejects, TokensThatAreNotSigned32BitIntegers) {
@@ -174,6 +175,15 @@ TEST(TransformationRejects, InputThatEndsEarly) {
   program.expectRefused("6\n1 2 3 4 5 6\n1 2 3 4 5\n",
                         "target value 6 is missing: input ends after 12 integers");
   program.expectRefused("2\n1\n", "initial value 2 is missing: input ends after 2 integers");
+}
+
+TEST(TransformationRejects, EndlessInputAndOutOfMemory) {
+  program.expectEndlessInputRefused("n is not an integer: " + testing_support::escapedNuls(40) +
+                                    "...");
+  std::vector<int> distinct(100010);
+  for (int i = 0; i < 100010; ++i) distinct[i] = i;
+  program.expectOutOfMemory("0", inputOf(distinct, distinct),
+                            "reading initial value ");  // the map of first positions grows
 }
 
 TEST(TransformationRejects, FilesThatCannotBeReadOrWritten) {
