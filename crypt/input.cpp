@@ -41,6 +41,11 @@ bool readLine(std::string& line) {
   }
 }
 
+int firstReadError() {
+  if (at == end) refill();
+  return error;
+}
+
 int readError() {
   return error;
 }

@@ -8,5 +8,8 @@
 // False when the input is over (or a read failed) before the line's first byte.
 bool readLine(std::string& line);
 
+// Makes the first read, before the output file is created, and returns readError().
+int firstReadError();
+
 // The reason (an errno value) of the read error that ended the input, or 0.
 int readError();

@@ -52,6 +52,10 @@ int main() {
   if (!std::freopen("crypt.in", "r", stdin)) {
     reject(std::string("cannot open crypt.in: ") + std::strerror(errno));
   }
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) {
+    reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
+  }
   if (!std::freopen("crypt.out", "w", stdout)) {
     reject(std::string("cannot create crypt.out: ") + std::strerror(errno));
   }

@@ -183,6 +183,8 @@ int main() {
   if (!std::freopen("expression.in", "r", stdin)) {
     reject(std::string("cannot open expression.in: ") + std::strerror(errno));
   }
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) cannotRead();
   if (!std::freopen("expression.out", "w", stdout)) {
     reject(std::string("cannot create expression.out: ") + std::strerror(errno));
   }

@@ -83,6 +83,11 @@ std::string refusedToken() {
   return length > kShown ? shown + "..." : shown;
 }
 
+int firstReadError() {
+  if (take() != EOF) --at;
+  return error;
+}
+
 int readError() {
   return error;
 }

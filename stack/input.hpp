@@ -15,5 +15,8 @@ Read readInt(int& value);
 // each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
+// Makes the first read, before the output file is created, and returns readError().
+int firstReadError();
+
 // The reason (an errno value) of the read error that ended the input, or 0.
 int readError();

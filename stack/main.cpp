@@ -113,6 +113,8 @@ int main() {
   if (!std::freopen("stack.in", "r", stdin)) {
     reject(std::string("cannot open stack.in: ") + std::strerror(errno));
   }
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) cannotRead();
   if (!std::freopen("stack.out", "w", stdout)) {
     reject(std::string("cannot create stack.out: ") + std::strerror(errno));
   }

@@ -19,5 +19,8 @@ Read readDigits(std::string& word);
 // each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
+// Makes the first read, before the output file is created, and returns readError().
+int firstReadError();
+
 // The reason (an errno value) of the read error that ended the input, or 0.
 int readError();

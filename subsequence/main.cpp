@@ -110,6 +110,8 @@ int main() {
   if (!std::freopen("subsequence.in", "r", stdin)) {
     reject(std::string("cannot open subsequence.in: ") + std::strerror(errno));
   }
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) cannotRead();
   if (!std::freopen("subsequence.out", "w", stdout)) {
     reject(std::string("cannot create subsequence.out: ") + std::strerror(errno));
   }

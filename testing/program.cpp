@@ -87,10 +87,11 @@ void Program::expectFileProblemsRefused(const std::string& validInput) const {
 
   ScratchDir folderIn;
   folderIn.mkdir(in);
+  folderIn.write(out, "an earlier answer\n");
   RunResult unreadable = folderIn.run(executable_, name_);
   EXPECT_EQ(unreadable.exit_code, 1) << describe(unreadable);
   EXPECT_EQ(unreadable.err, name_ + ": cannot read " + in + ": Is a directory\n");
-  EXPECT_EQ(unreadable.output, std::optional<std::string>(""));
+  EXPECT_EQ(unreadable.output, std::optional<std::string>("an earlier answer\n"));
 
   ScratchDir folderOut;
   folderOut.write(in, validInput);

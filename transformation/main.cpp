@@ -114,6 +114,8 @@ int main() {
   if (!std::freopen("transformation.in", "r", stdin)) {
     reject(std::string("cannot open transformation.in: ") + std::strerror(errno));
   }
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) cannotRead();
   if (!std::freopen("transformation.out", "w", stdout)) {
     reject(std::string("cannot create transformation.out: ") + std::strerror(errno));
   }
