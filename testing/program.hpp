@@ -45,8 +45,8 @@ class Program {
 
   // The file problems every program refuses: a missing input file (the output file is
   // then not created, and an existing one is left alone), an input that is a folder (an
-  // existing output is left alone there too), an
-  // output that is a folder, and an output on a full disk (/dev/full).
+  // existing output is left alone there too), an output that is a folder, and an output
+  // on a full disk (/dev/full).
   void expectFileProblemsRefused(const std::string& validInput) const;
 
  private:
