@@ -39,6 +39,10 @@ void outOfMemory() {
   fail(message);
 }
 
+[[noreturn]] void cannotRead() {
+  reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
+}
+
 // Writes one line and flushes it; a failed write (a full disk) must not end in success.
 void writeLine(const std::string& line) {
   std::cout << line << '\n';
@@ -53,9 +57,7 @@ int main() {
     reject(std::string("cannot open crypt.in: ") + std::strerror(errno));
   }
   // An input that cannot be read (a folder) leaves an existing output as it was.
-  if (firstReadError() != 0) {
-    reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
-  }
+  if (firstReadError() != 0) cannotRead();
   if (!std::freopen("crypt.out", "w", stdout)) {
     reject(std::string("cannot create crypt.out: ") + std::strerror(errno));
   }
@@ -78,7 +80,7 @@ int main() {
     }
     decoded.push_back(std::move(line));
   }
-  if (readError() != 0) reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
+  if (readError() != 0) cannotRead();
   doing = "writing crypt.out";
   for (const std::string& text : decoded) writeLine(text);
   return 0;
