@@ -1,6 +1,9 @@
 // crypt: decodes every line of crypt.in, or answers "impossible" when one line is not a
 // valid encoding. Nothing is written until the whole answer is known.
+#include <unistd.h>
+
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,9 +18,14 @@
 
 namespace {
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
-// crypt.out never holds part of an answer.
+bool answering;  // crypt.out has been created
+
+// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// output file already created is cut back to empty, so it never holds part of an answer.
 [[noreturn]] void fail(const char* what) {
+  if (answering) {
+    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+  }
   std::fprintf(stderr, "crypt: %s\n", what);
   std::_Exit(1);
 }
@@ -43,9 +51,9 @@ void outOfMemory() {
   reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
 }
 
-// Writes one line and flushes it; a failed write (a full disk) must not end in success.
-void writeLine(const std::string& line) {
-  std::cout << line << '\n';
+// Ends the answer. A write that failed (a full disk, a file-size limit) stops the stream,
+// so errno still holds its reason, and the run must not end in success.
+void finishOutput() {
   if (!std::cout.flush()) reject(std::string("cannot write crypt.out: ") + std::strerror(errno));
 }
 
@@ -53,6 +61,7 @@ void writeLine(const std::string& line) {
 
 int main() {
   std::set_new_handler(outOfMemory);
+  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
   if (!std::freopen("crypt.in", "r", stdin)) {
     reject(std::string("cannot open crypt.in: ") + std::strerror(errno));
   }
@@ -61,6 +70,7 @@ int main() {
   if (!std::freopen("crypt.out", "w", stdout)) {
     reject(std::string("cannot create crypt.out: ") + std::strerror(errno));
   }
+  answering = true;
   std::ios::sync_with_stdio(false);
 
   for (char c : std::string("aeiouy")) key_letter[c] = true;
@@ -75,13 +85,15 @@ int main() {
       // A read error may have cut the line: what was read is then not the input.
       if (readError() != 0) break;
       doing = "writing crypt.out";
-      writeLine("impossible");  // the lines after this one are never read
+      std::cout << "impossible\n";  // the lines after this one are never read
+      finishOutput();
       return 0;
     }
     decoded.push_back(std::move(line));
   }
   if (readError() != 0) cannotRead();
   doing = "writing crypt.out";
-  for (const std::string& text : decoded) writeLine(text);
+  for (const std::string& text : decoded) std::cout << text << '\n';
+  finishOutput();
   return 0;
 }

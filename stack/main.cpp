@@ -1,7 +1,10 @@
 // stack: pushes the input values in input order onto one stack and pops greedily, which
 // emits them in the lexicographically smallest order one stack can produce.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,9 +22,14 @@ namespace {
 
 constexpr int kCapacity = 100000;
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
-// stack.out never holds part of an answer.
+bool answering;  // stack.out has been created
+
+// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// output file already created is cut back to empty, so it never holds part of an answer.
 [[noreturn]] void fail(const char* what) {
+  if (answering) {
+    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+  }
   std::fprintf(stderr, "stack: %s\n", what);
   std::_Exit(1);
 }
@@ -110,6 +118,7 @@ std::vector<int> popOrder() {
 
 int main() {
   std::set_new_handler(outOfMemory);
+  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
   if (!std::freopen("stack.in", "r", stdin)) {
     reject(std::string("cannot open stack.in: ") + std::strerror(errno));
   }
@@ -118,6 +127,7 @@ int main() {
   if (!std::freopen("stack.out", "w", stdout)) {
     reject(std::string("cannot create stack.out: ") + std::strerror(errno));
   }
+  answering = true;
 
   readInput();
   doing = "ordering the values";

@@ -1,7 +1,10 @@
 // subsequence: the sum modulo 1000000007 of the chain that starts at the first number and
 // walks up to each next number by powers of ten, units first.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,9 +17,14 @@
 
 namespace {
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
-// subsequence.out never holds part of an answer.
+bool answering;  // subsequence.out has been created
+
+// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// output file already created is cut back to empty, so it never holds part of an answer.
 [[noreturn]] void fail(const char* what) {
+  if (answering) {
+    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+  }
   std::fprintf(stderr, "subsequence: %s\n", what);
   std::_Exit(1);
 }
@@ -107,6 +115,7 @@ std::vector<std::string> readWords(int n) {
 
 int main() {
   std::set_new_handler(outOfMemory);
+  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
   if (!std::freopen("subsequence.in", "r", stdin)) {
     reject(std::string("cannot open subsequence.in: ") + std::strerror(errno));
   }
@@ -115,6 +124,7 @@ int main() {
   if (!std::freopen("subsequence.out", "w", stdout)) {
     reject(std::string("cannot create subsequence.out: ") + std::strerror(errno));
   }
+  answering = true;
 
   doing = "reading n from subsequence.in";
   const std::vector<std::string> words = readWords(readCount());

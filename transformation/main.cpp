@@ -1,7 +1,10 @@
 // transformation: "NO" when the targets cannot be reached by copying values forward,
 // else "YES", the number of moves and each move as (destination, lowest source).
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,9 +25,14 @@ std::vector<std::pair<int, int>> ans;
 
 namespace {
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped, so
-// transformation.out never holds part of an answer.
+bool answering;  // transformation.out has been created
+
+// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// output file already created is cut back to empty, so it never holds part of an answer.
 [[noreturn]] void fail(const char* what) {
+  if (answering) {
+    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+  }
   std::fprintf(stderr, "transformation: %s\n", what);
   std::_Exit(1);
 }
@@ -69,7 +77,7 @@ int readItem(int count) {
       if (readError() != 0) cannotRead();
       if (count == 0) reject("n is missing: transformation.in is empty");
       reject(itemName(count) + " is missing: input ends after " + std::to_string(count) +
-             " integers");
+             (count == 1 ? " integer" : " integers"));
     case Read::notInteger:
       reject(itemName(count) + " is not an integer: " + refusedToken());
     case Read::outOfRange:
@@ -111,6 +119,7 @@ bool collectMoves() {
 
 int main() {
   std::set_new_handler(outOfMemory);
+  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
   if (!std::freopen("transformation.in", "r", stdin)) {
     reject(std::string("cannot open transformation.in: ") + std::strerror(errno));
   }
@@ -119,6 +128,7 @@ int main() {
   if (!std::freopen("transformation.out", "w", stdout)) {
     reject(std::string("cannot create transformation.out: ") + std::strerror(errno));
   }
+  answering = true;
 
   doing = "reading n from transformation.in";
   n = readItem(0);
