@@ -21,6 +21,9 @@ Read readInt(int& value);
 // each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
+// An input byte as messages show it: itself when it is printable ASCII, else \xNN.
+std::string shown(char c);
+
 // Makes the first read, before the output file is created, and returns readError().
 int firstReadError();
 

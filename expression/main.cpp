@@ -2,15 +2,16 @@
 // the expression with that operator switched ('+' to '*', '*' to '+').
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <new>
 #include <string>
 
 #include "big_stack.hpp"
 #include "input.hpp"
+#include "output.hpp"
 #include "parser.hpp"
 #include "search.hpp"
 
@@ -52,9 +53,10 @@ std::size_t stackBytes(int depth) {
 }
 
 // Ends the run: one line on standard error, status 1. The answers already given are
-// flushed first, so expression.out holds exactly the complete answer lines.
+// written first, so expression.out holds exactly the complete answer lines; a write that
+// fails here is not reported, since the problem found first is.
 [[noreturn]] void fail(const char* what) {
-  std::cout.flush();
+  flushAnswers();
   std::fprintf(stderr, "expression: %s\n", what);
   std::_Exit(1);
 }
@@ -78,6 +80,10 @@ void outOfMemory() {
 
 [[noreturn]] void cannotRead() {
   reject(std::string("cannot read expression.in: ") + std::strerror(readError()));
+}
+
+[[noreturn]] void cannotWrite(int reason) {
+  reject(std::string("cannot write expression.out: ") + std::strerror(reason));
 }
 
 // Reads the first line into s, without its line feed or a carriage return before it.
@@ -111,12 +117,13 @@ std::string notAnOperator(int p, int parsedTo) {
   if (p < 1 || p > n) {
     return "which is outside the line of " + std::to_string(n) + " characters";
   }
-  if (p - 1 >= parsedTo) {
+  if (p - 1 == parsedTo) return "which holds the unmatched ')' where the expression ends";
+  if (p - 1 > parsedTo) {
     return "which is after the unmatched ')' at position " + std::to_string(parsedTo + 1) +
            " where the expression ends";
   }
   char c = s[p - 1];
-  if (c != '+' && c != '*') return std::string("which holds '") + c + "', not an operator";
+  if (c != '+' && c != '*') return "which holds '" + shown(c) + "', not an operator";
   return "";
 }
 
@@ -156,7 +163,7 @@ void answerQueries(int parsedTo) {
     if (!why.empty()) reject(query() + " names position " + std::to_string(p) + ", " + why);
     b[i] = p - 1;
     auto [v, j] = pos[b[i]];
-    std::cout << ifChanged[v][j] << '\n';
+    if (int reason = writeAnswer(ifChanged[v][j])) cannotWrite(reason);
   }
 }
 
@@ -170,9 +177,7 @@ int solve() {
   dfs(root, 1, 0);
   doing = "answering the queries";
   answerQueries(ptr);
-  if (!std::cout.flush()) {
-    reject(std::string("cannot write expression.out: ") + std::strerror(errno));
-  }
+  if (int reason = flushAnswers()) cannotWrite(reason);
   return 0;
 }
 
@@ -180,6 +185,7 @@ int solve() {
 
 int main() {
   std::set_new_handler(outOfMemory);
+  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
   if (!std::freopen("expression.in", "r", stdin)) {
     reject(std::string("cannot open expression.in: ") + std::strerror(errno));
   }
@@ -188,7 +194,6 @@ int main() {
   if (!std::freopen("expression.out", "w", stdout)) {
     reject(std::string("cannot create expression.out: ") + std::strerror(errno));
   }
-  std::ios::sync_with_stdio(false);
 
   doing = "reading the expression line";
   readExpressionLine();

@@ -42,6 +42,16 @@ Read refuse(int c) {
   return Read::notInteger;
 }
 
+// An input byte as a message shows it.
+std::string shown(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= ' ' && byte < 0x7f) return std::string(1, c);
+  // a NUL, a control byte or one above ASCII, which could hide or recolour text
+  char escape[5];
+  std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+  return escape;
+}
+
 }  // namespace
 
 Read readInt(int& value) {
@@ -87,18 +97,9 @@ Read readDigits(std::string& word) {
 }
 
 std::string refusedToken() {
-  std::string shown;
-  for (std::size_t i = 0; i < length && i < kShown; ++i) {
-    const auto byte = static_cast<unsigned char>(start[i]);
-    if (byte >= ' ' && byte < 0x7f) {
-      shown += static_cast<char>(byte);
-    } else {  // a NUL, a control byte or one above ASCII, which could hide or recolour text
-      char escape[5];
-      std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-      shown += escape;
-    }
-  }
-  return length > kShown ? shown + "..." : shown;
+  std::string text;
+  for (std::size_t i = 0; i < length && i < kShown; ++i) text += shown(start[i]);
+  return length > kShown ? text + "..." : text;
 }
 
 int firstReadError() {
