@@ -72,6 +72,16 @@ void Program::expectEndlessInputRefused(const std::string& message) const {
   EXPECT_EQ(r.err, name_ + ": " + message + "\n");
 }
 
+void Program::expectWriteCutBack(const std::string& input, unsigned long limit,
+                                 const std::string& left) const {
+  RunOptions options;
+  options.file_size_bytes = limit;
+  RunResult r = run(input, options);
+  EXPECT_EQ(r.exit_code, 1) << describe(r) << "\n" << excerpt(input);
+  EXPECT_EQ(r.err, name_ + ": cannot write " + name_ + ".out: File too large\n");
+  EXPECT_EQ(r.output, std::optional<std::string>(left)) << excerpt(input);
+}
+
 void Program::expectFileProblemsRefused(const std::string& validInput) const {
   const std::string in = name_ + ".in", out = name_ + ".out";
 
@@ -106,6 +116,8 @@ void Program::expectFileProblemsRefused(const std::string& validInput) const {
   RunResult unwritable = full.run(executable_, name_);
   EXPECT_EQ(unwritable.exit_code, 1) << describe(unwritable);
   EXPECT_EQ(unwritable.err, name_ + ": cannot write " + out + ": No space left on device\n");
+
+  expectWriteCutBack(validInput, 1, "");
 }
 
 }  // namespace testing_support

@@ -43,10 +43,16 @@ class Program {
   // A link to /dev/zero as the input: refused at once with this message, in bounded memory.
   void expectEndlessInputRefused(const std::string& message) const;
 
+  // A file-size limit that the answer to `input` passes part way: status 1, the one line
+  // "<name>: cannot write <name>.out: File too large", and the output file cut back to
+  // `left`, never ending in part of an answer.
+  void expectWriteCutBack(const std::string& input, unsigned long limit,
+                          const std::string& left) const;
+
   // The file problems every program refuses: a missing input file (the output file is
   // then not created, and an existing one is left alone), an input that is a folder (an
-  // existing output is left alone there too), an output that is a folder, and an output
-  // on a full disk (/dev/full).
+  // existing output is left alone there too), an output that is a folder, an output on a
+  // full disk (/dev/full), and a file-size limit of one byte (its answer must be longer).
   void expectFileProblemsRefused(const std::string& validInput) const;
 
  private:

@@ -70,17 +70,19 @@ std::optional<std::string> ScratchDir::read(const std::string& name) const {
 
 RunResult ScratchDir::run(const std::string& executable, const std::string& program,
                           const RunOptions& options) const {
-  const std::string errFile = root_ + "/stderr";
+  // Standard error goes through a pipe, not a file, so that a file-size limit on the
+  // program cannot cut its message.
+  int err[2];
+  if (pipe2(err, O_CLOEXEC) != 0) fail("pipe");
   pid_t child = fork();
   if (child < 0) fail("fork");
   if (child == 0) {
     // Only async-signal-safe calls from here to exec.
     int devNull = open("/dev/null", O_RDWR);
-    int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (devNull < 0 || err < 0 || chdir(work_.c_str()) != 0) _exit(127);
+    if (devNull < 0 || chdir(work_.c_str()) != 0) _exit(127);
     dup2(devNull, 0);
     dup2(devNull, 1);
-    dup2(err, 2);
+    dup2(err[1], 2);
     if (options.stack_limit_bytes) {
       rlimit limit{*options.stack_limit_bytes, *options.stack_limit_bytes};
       if (setrlimit(RLIMIT_STACK, &limit) != 0) _exit(127);
@@ -89,16 +91,31 @@ RunResult ScratchDir::run(const std::string& executable, const std::string& prog
       rlimit limit{*options.address_space_bytes, *options.address_space_bytes};
       if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(127);
     }
+    if (options.file_size_bytes) {
+      rlimit limit{*options.file_size_bytes, *options.file_size_bytes};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+    }
     execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
 
+  close(err[1]);
+  fcntl(err[0], F_SETFL, O_NONBLOCK);
   RunResult result;
+  auto drain = [&] {  // takes what the pipe holds; false once the program has closed it
+    char chunk[4096];
+    ssize_t count;
+    while ((count = ::read(err[0], chunk, sizeof chunk)) > 0) {
+      result.err.append(chunk, static_cast<std::size_t>(count));
+    }
+    return count != 0;
+  };
   const auto deadline =
       std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeout_seconds);
   auto pause = std::chrono::microseconds(50);
   int status = 0;
   for (;;) {
+    drain();
     pid_t done = waitpid(child, &status, WNOHANG);
     if (done == child) break;
     if (done < 0 && errno != EINTR) fail("waitpid");
@@ -113,7 +130,10 @@ RunResult ScratchDir::run(const std::string& executable, const std::string& prog
   }
   if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
-  result.err = readFile(errFile).value_or("");
+  fcntl(err[0], F_SETFL, 0);  // the program is gone: read on to the end of the pipe
+  while (drain()) {
+  }
+  close(err[0]);
   result.output = read(program + ".out");
   return result;
 }

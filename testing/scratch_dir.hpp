@@ -19,9 +19,10 @@ struct RunOptions {
   double timeout_seconds = 300;
   std::optional<unsigned long> stack_limit_bytes;    // the `ulimit -s` the program starts with
   std::optional<unsigned long> address_space_bytes;  // its `ulimit -v`
+  std::optional<unsigned long> file_size_bytes;      // its `ulimit -f`, which a full disk mimics
 };
 
-constexpr unsigned long kUnlimited = ~0UL;  // RLIM_INFINITY, for either limit
+constexpr unsigned long kUnlimited = ~0UL;  // RLIM_INFINITY, for any of the limits
 
 // The sanitizers' shadow memory cannot be mapped under an address-space limit, so tests
 // that set one are skipped in that build.
@@ -38,8 +39,8 @@ constexpr bool kSanitized = false;
 #endif
 
 // A fresh folder under the system's temporary directory, removed with everything in it
-// when the object goes away. The program runs in `path()`; its standard error is kept
-// outside that folder so that the folder holds only what the program wrote.
+// when the object goes away. The program runs in `path()`, which holds only what it wrote;
+// its standard error is collected apart.
 class ScratchDir {
  public:
   ScratchDir();

@@ -124,6 +124,7 @@ TEST(StackRejects, CountOutsideTheLimits) {
   program.expectRefused("100001\n1", "n is 100001, above the limit of 100000");
   program.expectRefused("", "n is missing: stack.in is empty");
   program.expectRefused("x 1 2", "n is not an integer: x");
+  program.expectRefused(std::string("3\0 1 2 3", 8), "n is not an integer: 3\\x00");
 }
 
 TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
@@ -141,6 +142,9 @@ TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
   program.expectRefused("1\n0x10\n", "value 1 is not an integer: 0x10");
   program.expectRefused("1 " + std::string(100, '7') + "z",
                         "value 1 is not an integer: " + std::string(40, '7') + "...");
+  // The shortening counts input bytes, so it never cuts an escape in half.
+  program.expectRefused("1 " + std::string(38, '7') + "\x01\xff\x02",
+                        "value 1 is not an integer: " + std::string(38, '7') + "\\x01\\xff...");
 }
 
 TEST(StackRejects, InputThatEndsEarly) {

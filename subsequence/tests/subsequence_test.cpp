@@ -133,6 +133,12 @@ TEST(SubsequenceRejects, MissingOrMalformedWords) {
     program.expectRefused(std::string("2\n1 ") + bad + "\n",
                           std::string("word 2 is not a decimal number: ") + bad);
   }
+  program.expectRefused("2\n1 \x1b[31m5\n", "word 2 is not a decimal number: \\x1b[31m5");
+  // A message shows 40 bytes of a word whole, and shortens one of 41.
+  const std::string forty = std::string(39, '1') + "x";
+  program.expectRefused("2\n1 " + forty + "\n", "word 2 is not a decimal number: " + forty);
+  program.expectRefused("2\n1 " + forty + "y\n",
+                        "word 2 is not a decimal number: " + forty + "...");
 }
 
 TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
@@ -144,6 +150,10 @@ TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
                         "word 2 (" + std::string("1") + std::string(39, '9') +
                             "... (60 digits)) is smaller than word 1 (" + longer.substr(0, 40) +
                             "... (60 digits))");
+  const std::string digits41 = "2" + std::string(40, '0'), digits40 = "1" + std::string(39, '9');
+  program.expectRefused("2\n" + digits41 + " " + digits40 + "\n",
+                        "word 2 (" + digits40 + ") is smaller than word 1 (" +
+                            digits41.substr(0, 40) + "... (41 digits))");
 }
 
 TEST(SubsequenceRejects, EndlessInputAndOutOfMemory) {

@@ -160,11 +160,19 @@ TEST(TransformationRejects, CountOutsideTheLimits) {
   program.expectRefused("", "n is missing: transformation.in is empty");
   program.expectRefused("two\n1 2\n1 2\n", "n is not an integer: two");
   program.expectRefused("+\n", "n is not an integer: +");
+  program.expectRefused(
+      "\xef\xbb\xbf"
+      "1\n5\n5\n",
+      "n is not an integer: \\xef\\xbb\\xbf1");
 }
 
 TEST(TransformationRejects, TokensThatAreNotSigned32BitIntegers) {
   program.expectRefused("2\n1 x\n1 1\n", "initial value 2 is not an integer: x");
   program.expectRefused("2\n1 1\n1 1.5\n", "target value 2 is not an integer: 1.5");
+  program.expectRefused("2\n1 -\n1 1\n", "initial value 2 is not an integer: -");
+  program.expectRefused("1\n1\n+\n", "target value 1 is not an integer: +");
+  program.expectRefused("1\n" + std::string(100, '9') + "x\n1\n",
+                        "initial value 1 is not an integer: " + std::string(40, '9') + "...");
   program.expectRefused("1\n2147483648\n1\n",
                         "initial value 1 is outside the signed 32-bit range: 2147483648");
   program.expectRefused("1\n1\n-2147483649\n",
@@ -175,6 +183,7 @@ TEST(TransformationRejects, InputThatEndsEarly) {
   program.expectRefused("6\n1 2 3 4 5 6\n1 2 3 4 5\n",
                         "target value 6 is missing: input ends after 12 integers");
   program.expectRefused("2\n1\n", "initial value 2 is missing: input ends after 2 integers");
+  program.expectRefused("1\n", "initial value 1 is missing: input ends after 1 integer");
 }
 
 TEST(TransformationRejects, EndlessInputAndOutOfMemory) {
