@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int P = 1000000007;
-
 // The residue of the number a digit string denotes, from its units digit up.
 int residue(const std::string& s) {
   int r = 0;
@@ -17,20 +15,20 @@ int residue(const std::string& s) {
   return r;
 }
 
-}  // namespace
-
-void add(int& acc, int x) {
-  acc += x;
-  if (acc > P - 1) {
-    acc -= P;
-  } else if (acc < 0) {
-    acc += P;
+// Adds one to the number the digits left of index i denote. A never passes b, so a carry
+// never runs past index 0; were a greater than b, it would be dropped there instead of
+// written before A.
+void carry(char* digits, std::size_t i) {
+  for (std::size_t j = i; j-- > 0;) {
+    if (digits[j] != '9') {
+      ++digits[j];
+      return;
+    }
+    digits[j] = '0';
   }
 }
 
-int mmod(long long x) {
-  return static_cast<int>((x % P + P) % P);
-}
+}  // namespace
 
 void addZeroes(std::string& s, std::size_t count) {
   if (count == 0) return;
@@ -50,19 +48,23 @@ int addDifference(const std::string& a, const std::string& b) {
   int V = residue(A);  // always the residue of the current A
   int R = 0;
   int w = 1;  // 10^(L-1-i) modulo P
+  char* digits = A.data();
   for (std::size_t i = L; i-- > 0;) {
-    while (A[i] != B[i]) {
-      // A += 10^(L-1-i). A never passes b, so a carry never runs past index 0; were a
-      // greater than b, it would be dropped there instead of written before A.
-      ++A[i];
-      for (std::size_t j = i; A[j] > '9'; --j) {
-        A[j] = '0';
-        if (j == 0) break;
-        ++A[j - 1];
+    // The digit being stepped stays in a register; it wraps at most once, from '9' to
+    // '0', carrying into the digits on its left.
+    char d = digits[i];
+    const char target = B[i];
+    while (d != target) {
+      if (d == '9') {
+        d = '0';
+        carry(digits, i);
+      } else {
+        ++d;
       }
-      add(V, w);
+      add(V, w);  // A += 10^(L-1-i)
       add(R, V);
     }
+    digits[i] = d;
     w = mmod(10LL * w);
   }
   return R;

@@ -5,12 +5,25 @@
 #include <cstddef>
 #include <string>
 
+constexpr int P = 1000000007;
+
 // Adds x to the residue acc and brings the sum back into 0..1000000006 with one
 // correction; both are residues, so the sum lies from -P to 2P - 1.
-void add(int& acc, int x);
+inline void add(int& acc, int x) {
+  acc += x;
+  if (acc > P - 1) {
+    acc -= P;
+  } else if (acc < 0) {
+    acc += P;
+  }
+}
 
-// The residue of any 64-bit value, negative ones included.
-int mmod(long long x);
+// The residue of any 64-bit value, negative ones included. One division: a remainder
+// below 0 lies above -P, so adding P once brings it into range.
+inline int mmod(long long x) {
+  const long long r = x % P;
+  return static_cast<int>(r < 0 ? r + P : r);
+}
 
 // Puts count '0' characters in front of s; with count 0, s is left untouched.
 void addZeroes(std::string& s, std::size_t count);

@@ -20,8 +20,8 @@ TEST(Residues, MmodIsInRangeForNegativeAndLargeValues) {
   EXPECT_EQ(mmod(10000000060LL), 999999997);
   EXPECT_EQ(mmod(0), 0);
   EXPECT_EQ(mmod(1000000007), 0);
-  EXPECT_EQ(mmod(INT64_MIN), static_cast<int>((INT64_MIN % P + P) % P));
-  EXPECT_EQ(mmod(INT64_MAX), static_cast<int>(INT64_MAX % P));
+  EXPECT_EQ(mmod(INT64_MIN), static_cast<int>((INT64_MIN % kModulus + kModulus) % kModulus));
+  EXPECT_EQ(mmod(INT64_MAX), static_cast<int>(INT64_MAX % kModulus));
 }
 
 TEST(Residues, AddCorrectsOnceInEitherDirection) {

@@ -76,12 +76,12 @@ TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
     Rng rng(6000 + c);
     std::vector<std::uint64_t> numbers = randomChain(rng);
     std::vector<std::string> words;
-    long long expected = static_cast<long long>(numbers[0] % P);
+    long long expected = static_cast<long long>(numbers[0] % kModulus);
     for (std::size_t j = 0; j < numbers.size(); ++j) {
       words.push_back(
           std::string(static_cast<std::size_t>(rng.chance(20) ? rng.uniform(1, 3) : 0), '0') +
           std::to_string(numbers[j]));
-      if (j > 0) expected = (expected + walkByNumbers(numbers[j - 1], numbers[j])) % P;
+      if (j > 0) expected = (expected + walkByNumbers(numbers[j - 1], numbers[j])) % kModulus;
     }
     expectAnswer(inputOf(words), expected);
     if (HasFailure()) return;

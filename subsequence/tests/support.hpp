@@ -10,7 +10,7 @@
 
 namespace subsequence_test {
 
-constexpr long long P = 1000000007;
+constexpr long long kModulus = 1000000007;
 
 // The walk number by number in ordinary integers: add the power of ten at the lowest
 // digit where x and b differ, until x is b. Numbers of up to 18 digits.
@@ -20,7 +20,7 @@ inline long long walkByNumbers(std::uint64_t x, std::uint64_t b) {
     std::uint64_t power = 1;
     while (x / power % 10 == b / power % 10) power *= 10;
     x += power;
-    sum = (sum + static_cast<long long>(x % P)) % P;
+    sum = (sum + static_cast<long long>(x % kModulus)) % kModulus;
   }
   return sum;
 }
@@ -33,18 +33,18 @@ inline long long walkInClosedForm(std::string a, std::string b) {
   const std::size_t L = std::max(a.size(), b.size());
   a.insert(0, L - a.size(), '0');
   b.insert(0, L - b.size(), '0');
-  std::vector<long long> high(L + 1, 0);  // high[k]: a's digits from position k up, mod P
-  for (std::size_t k = L; k-- > 0;) high[k] = (high[k + 1] * 10 + (a[L - 1 - k] - '0')) % P;
+  std::vector<long long> high(L + 1, 0);  // high[k]: a's digits from position k up, mod kModulus
+  for (std::size_t k = L; k-- > 0;) high[k] = (high[k + 1] * 10 + (a[L - 1 - k] - '0')) % kModulus;
   long long total = 0, low = 0, power = 1;  // low: b's digits below k; power: 10^k
   int compareLow = 0;                       // sign of (a's last k digits - b's last k digits)
   for (std::size_t k = 0; k < L; ++k) {
     int ak = a[L - 1 - k] - '0', bk = b[L - 1 - k] - '0';
     int carry = compareLow > 0 ? 1 : 0;
     long long steps = (bk - (ak + carry) % 10 + 10) % 10;
-    long long before = ((high[k] + carry) % P * power + low) % P;
-    total = (total + steps * before + power * (steps * (steps + 1) / 2)) % P;
-    low = (low + bk * power) % P;
-    power = power * 10 % P;
+    long long before = ((high[k] + carry) % kModulus * power + low) % kModulus;
+    total = (total + steps * before + power * (steps * (steps + 1) / 2)) % kModulus;
+    low = (low + bk * power) % kModulus;
+    power = power * 10 % kModulus;
     if (ak != bk) compareLow = ak > bk ? 1 : -1;
   }
   return total;
@@ -72,7 +72,7 @@ inline std::string randomDigits(testing_support::Rng& rng, std::size_t length) {
 
 inline long long residueOf(const std::string& digits) {
   long long r = 0;
-  for (char c : digits) r = (r * 10 + (c - '0')) % P;
+  for (char c : digits) r = (r * 10 + (c - '0')) % kModulus;
   return r;
 }
 
@@ -80,7 +80,7 @@ inline long long residueOf(const std::string& digits) {
 inline long long chainSum(const std::vector<std::string>& words) {
   long long sum = residueOf(words[0]);
   for (std::size_t j = 0; j + 1 < words.size(); ++j) {
-    sum = (sum + walkInClosedForm(words[j], words[j + 1])) % P;
+    sum = (sum + walkInClosedForm(words[j], words[j + 1])) % kModulus;
   }
   return sum;
 }
