@@ -1,11 +1,13 @@
 // What any crypt solver must spend: read every line the way crypt does and hold it to
-// the end, then write as many bytes as the decoded text has with the same calls, a
-// flush per line included. Key letters are counted with a table, not decoded.
+// the end, then write as many bytes as the decoded text has with the same calls. Key
+// letters are counted with a table, not decoded.
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "reader.hpp"
 
 int main() {
   if (!std::freopen("crypt.in", "r", stdin) || !std::freopen("crypt.out", "w", stdout)) return 1;
@@ -14,12 +16,12 @@ int main() {
   for (unsigned char c : std::string("aeiouy")) key[c] = true;
   std::vector<std::string> lines;
   std::string line;
-  while (std::getline(std::cin, line)) lines.push_back(std::move(line));
+  while (baseline::line(line)) lines.push_back(std::move(line));
   for (const std::string& text : lines) {
     std::size_t keys = 0;
     for (unsigned char c : text) keys += key[c];
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size() - 2 * keys)) << '\n';
-    if (!std::cout.flush()) return 1;
+    // Every key letter of a valid line brings a syllable "fa" whose 'a' is counted too.
+    std::cout.write(text.data(), static_cast<std::streamsize>(text.size() - keys)) << '\n';
   }
-  return 0;
+  return std::cout.flush() ? 0 : 1;
 }

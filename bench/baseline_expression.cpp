@@ -1,25 +1,34 @@
-// What any expression solver must spend: read the line with the same bounded read, read
-// the count and the queries as expression does, and write one answer line per query.
+// What any expression solver must spend: read the line, the count and the queries the
+// way expression does, and write one answer line per query from a buffer of whole lines,
+// as expression writes them.
+#include <unistd.h>
+
+#include <charconv>
 #include <cstdio>
-#include <iostream>
 #include <string>
 
-static char line[524289];
+#include "reader.hpp"
 
 int main() {
   if (!std::freopen("expression.in", "r", stdin) || !std::freopen("expression.out", "w", stdout)) {
     return 1;
   }
-  std::ios::sync_with_stdio(false);
-  std::cin.getline(line, sizeof line);
-  std::string s(line, static_cast<std::size_t>(std::cin.gcount()));
-  std::string token;
-  std::cin >> token;
-  int k = std::stoi(token);
-  for (int i = 0; i < k && std::cin >> token; ++i) {
-    long long value = 0;
-    for (char c : token) value = value * 10 + c - '0';
-    std::cout << value * 1907 % 1000000007 << '\n';
+  std::string s;
+  for (int c = baseline::next(); c != EOF && c != '\n'; c = baseline::next()) {
+    s += static_cast<char>(c);
   }
-  return std::cout.flush() ? 0 : 1;
+  const auto k = static_cast<int>(baseline::integer());
+  static char out[1 << 16];
+  std::size_t used = 0;
+  for (int i = 0; i < k; ++i) {
+    if (sizeof out - used < 12) {
+      if (write(fileno(stdout), out, used) != static_cast<ssize_t>(used)) return 1;
+      used = 0;
+    }
+    const long long value = baseline::integer() * 1907 % 1000000007;
+    char* end = std::to_chars(out + used, out + sizeof out, value).ptr;
+    *end++ = '\n';
+    used = static_cast<std::size_t>(end - out);
+  }
+  return write(fileno(stdout), out, used) == static_cast<ssize_t>(used) ? 0 : 1;
 }
