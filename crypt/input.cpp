@@ -7,6 +7,15 @@
 
 namespace {
 
+// On Windows a CR LF ends a line too, as the platform's text mode reads it. The file is
+// read in binary so that no byte is lost, and the CR is removed here. Elsewhere a CR is
+// an ordinary byte of the line.
+#ifdef _WIN32
+constexpr bool kCrLfEndsLine = true;
+#else
+constexpr bool kCrLfEndsLine = false;
+#endif
+
 unsigned char buffer[1 << 16];
 std::size_t at, end;
 bool ended;  // the last fread stopped short: the input is over
@@ -33,6 +42,7 @@ bool readLine(std::string& line) {
       const std::size_t bytes = static_cast<std::size_t>(static_cast<const char*>(feed) - from);
       line.append(from, bytes);
       at += bytes + 1;
+      if (kCrLfEndsLine && !line.empty() && line.back() == '\r') line.pop_back();
       return true;
     }
     line.append(from, end - at);

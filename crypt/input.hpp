@@ -4,7 +4,8 @@
 
 #include <string>
 
-// Reads the next line into `line`, without its line feed; every other byte belongs to it.
+// Reads the next line into `line`, without its line feed (on Windows, without the CR of a
+// CR LF); every other byte belongs to it.
 // False when the input is over (or a read failed) before the line's first byte.
 bool readLine(std::string& line);
 

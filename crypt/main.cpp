@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <new>
 #include <string>
 #include <utility>
@@ -51,18 +50,24 @@ void outOfMemory() {
   reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
 }
 
-// Ends the answer. A write that failed (a full disk, a file-size limit) stops the stream,
-// so errno still holds its reason, and the run must not end in success.
+// Ends the answer: a write that failed (a full disk, a file-size limit) must not end the
+// run in success.
 void finishOutput() {
-  if (!std::cout.flush()) reject(std::string("cannot write crypt.out: ") + std::strerror(errno));
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    reject(std::string("cannot write crypt.out: ") + std::strerror(errno));
+  }
 }
 
 }  // namespace
 
 int main() {
   std::set_new_handler(outOfMemory);
-  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
-  if (!std::freopen("crypt.in", "r", stdin)) {
+  // A file-size limit then fails the write, which is reported. Windows has no such signal.
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
+  if (!std::freopen("crypt.in", "rb", stdin)) {
     reject(std::string("cannot open crypt.in: ") + std::strerror(errno));
   }
   // An input that cannot be read (a folder) leaves an existing output as it was.
@@ -71,7 +76,6 @@ int main() {
     reject(std::string("cannot create crypt.out: ") + std::strerror(errno));
   }
   answering = true;
-  std::ios::sync_with_stdio(false);
 
   for (char c : std::string("aeiouy")) key_letter[c] = true;
   std::vector<std::string> decoded;
@@ -85,7 +89,7 @@ int main() {
       // A read error may have cut the line: what was read is then not the input.
       if (readError() != 0) break;
       doing = "writing crypt.out";
-      std::cout << "impossible\n";  // the lines after this one are never read
+      std::fputs("impossible\n", stdout);  // the lines after this one are never read
       finishOutput();
       return 0;
     }
@@ -93,7 +97,10 @@ int main() {
   }
   if (readError() != 0) cannotRead();
   doing = "writing crypt.out";
-  for (const std::string& text : decoded) std::cout << text << '\n';
+  for (const std::string& text : decoded) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::putc('\n', stdout);
+  }
   finishOutput();
   return 0;
 }

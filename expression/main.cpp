@@ -185,8 +185,12 @@ int solve() {
 
 int main() {
   std::set_new_handler(outOfMemory);
-  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
-  if (!std::freopen("expression.in", "r", stdin)) {
+  // A file-size limit then fails the write, which is reported. Windows has no such signal.
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
+  if (!std::freopen("expression.in", "rb", stdin)) {
     reject(std::string("cannot open expression.in: ") + std::strerror(errno));
   }
   // An input that cannot be read (a folder) leaves an existing output as it was.
@@ -202,6 +206,11 @@ int main() {
   const std::size_t bytes = stackBytes(depth);
   int status = 1;
   int error = runWithStack(bytes, solve, status);
+  if (error == ENOMEM) {
+    doing = "making the stack for a line nested %d deep";
+    doingItem = depth;
+    outOfMemory();
+  }
   if (error != 0) {
     reject("cannot start a thread with a " + std::to_string((bytes >> 20) + 1) +
            " MiB stack for a line nested " + std::to_string(depth) +

@@ -1,6 +1,10 @@
 #include "output.hpp"
 
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <charconv>
@@ -8,6 +12,22 @@
 #include <cstdio>
 
 namespace {
+
+// A text-mode file ends its lines as the platform does. On Windows that is CR LF, and
+// write() would add each CR itself and count bytes the file does not hold as written;
+// so there the file takes the bytes as they are and the CR is written here.
+#ifdef _WIN32
+constexpr char kLineEnd[] = "\r\n";
+int answerFile() {
+  _setmode(fileno(stdout), _O_BINARY);
+  return fileno(stdout);
+}
+#else
+constexpr char kLineEnd[] = "\n";
+int answerFile() {
+  return fileno(stdout);
+}
+#endif
 
 char buffer[1 << 16];
 std::size_t used;  // bytes of whole lines in the buffer
@@ -18,7 +38,7 @@ int failure;       // the reason of the write that failed; nothing is written af
 
 int flushAnswers() {
   if (failure != 0) return failure;
-  const int fd = fileno(stdout);
+  const int fd = answerFile();
   std::size_t done = 0;
   while (done < used) {
     const ssize_t count = write(fd, buffer + done, used - done);
@@ -39,12 +59,12 @@ int flushAnswers() {
 }
 
 int writeAnswer(int value) {
-  constexpr std::size_t kLongest = 12;  // "-2147483648\n"
+  constexpr std::size_t kLongest = sizeof "-2147483648" - 1 + sizeof kLineEnd - 1;
   if (sizeof buffer - used < kLongest) {
     if (int reason = flushAnswers()) return reason;
   }
   char* end = std::to_chars(buffer + used, buffer + sizeof buffer, value).ptr;
-  *end++ = '\n';
+  for (const char* c = kLineEnd; *c != '\0'; ++c) *end++ = *c;
   used = static_cast<std::size_t>(end - buffer);
   return 0;
 }

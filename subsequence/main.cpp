@@ -115,8 +115,12 @@ std::vector<std::string> readWords(int n) {
 
 int main() {
   std::set_new_handler(outOfMemory);
-  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit then fails the write, reported
-  if (!std::freopen("subsequence.in", "r", stdin)) {
+  // A file-size limit then fails the write, which is reported. Windows has no such signal.
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
+  if (!std::freopen("subsequence.in", "rb", stdin)) {
     reject(std::string("cannot open subsequence.in: ") + std::strerror(errno));
   }
   // An input that cannot be read (a folder) leaves an existing output as it was.
