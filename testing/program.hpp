@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "platform.hpp"
 #include "scratch_dir.hpp"
 
 namespace testing_support {
@@ -24,7 +25,8 @@ class Program {
   // Runs it once in a fresh folder holding `<name>.in` with these bytes, or none.
   RunResult run(const std::optional<std::string>& input, const RunOptions& options = {}) const;
 
-  // Exit status 0, nothing on standard error, and exactly `expected` in the output file.
+  // Exit status 0, nothing on standard error, and exactly `expected` in the output file,
+  // with the platform's line ends (as are the texts of the checks below).
   void expectAnswer(const std::string& input, const std::string& expected,
                     const RunOptions& options = {}) const;
 
@@ -36,16 +38,17 @@ class Program {
   // Out of memory at a known place: `small` is answered under the smallest address space
   // that allows it, and `large`, which needs more memory at once, is then refused with
   // one line that starts "<name>: out of memory while <doing>", status 1 and an empty
-  // output file. Skipped under the sanitizers.
+  // output file. Skipped under the sanitizers and under Wine.
   void expectOutOfMemory(const std::string& small, const std::string& large,
                          const std::string& doing) const;
 
   // A link to /dev/zero as the input: refused at once with this message, in bounded memory.
+  // Skipped under Wine.
   void expectEndlessInputRefused(const std::string& message) const;
 
   // A file-size limit that the answer to `input` passes part way: status 1, the one line
   // "<name>: cannot write <name>.out: File too large", and the output file cut back to
-  // `left`, never ending in part of an answer.
+  // `left`, never ending in part of an answer. Skipped under Wine.
   void expectWriteCutBack(const std::string& input, unsigned long limit,
                           const std::string& left) const;
 
@@ -53,6 +56,8 @@ class Program {
   // then not created, and an existing one is left alone), an input that is a folder (an
   // existing output is left alone there too), an output that is a folder, an output on a
   // full disk (/dev/full), and a file-size limit of one byte (its answer must be longer).
+  // Under Wine the folders are refused with Windows' reasons, and the last two, which
+  // need a device and a POSIX limit, are skipped.
   void expectFileProblemsRefused(const std::string& validInput) const;
 
  private:

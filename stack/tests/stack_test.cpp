@@ -90,7 +90,7 @@ TEST(StackAnswers, ReadsAnyWhitespaceAndIgnoresTrailingInput) {
 }
 
 TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
-  for (int c = 0; c < 2500; ++c) {
+  for (int c = 0; c < testing_support::randomCases(2500); ++c) {
     Rng rng(1000 + c);
     int size = static_cast<int>(rng.uniform(0, 8));
     int range = static_cast<int>(rng.uniform(1, 6));
@@ -140,6 +140,7 @@ TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
   program.expectRefused("1\n-\n", "value 1 is not an integer: -");
   program.expectRefused("1\n+-3\n", "value 1 is not an integer: +-3");
   program.expectRefused("1\n0x10\n", "value 1 is not an integer: 0x10");
+  program.expectRefused("3\n1 2\x1a 3", "value 2 is not an integer: 2\\x1a");  // 0x1A ends no file
   program.expectRefused("1 " + std::string(100, '7') + "z",
                         "value 1 is not an integer: " + std::string(40, '7') + "...");
   // The shortening counts input bytes, so it never cuts an escape in half.

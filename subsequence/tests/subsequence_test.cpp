@@ -72,7 +72,7 @@ std::vector<std::uint64_t> randomChain(Rng& rng) {
 }
 
 TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
-  for (int c = 0; c < 1500; ++c) {
+  for (int c = 0; c < testing_support::randomCases(1500); ++c) {
     Rng rng(6000 + c);
     std::vector<std::uint64_t> numbers = randomChain(rng);
     std::vector<std::string> words;
