@@ -4,16 +4,20 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <utility>
-#include <vector>
+
+#include "int_array.hpp"
 
 constexpr int kCapacity = 524288;  // nodes, and so characters: a line of n makes <= n + 2 nodes
 
+// All zero is an empty number leaf: the node store is zero-filled storage (IntArray).
 struct Node {
-  char op;                    // '+' sum, '*' product, 0 number leaf
-  int value;                  // the subexpression's value modulo 1000000007
-  std::vector<int> children;  // operands, left to right
+  char op;            // '+' sum, '*' product, 0 number leaf
+  int value;          // the subexpression's value modulo 1000000007
+  IntArray children;  // operands, left to right
 };
+static_assert(std::is_trivial_v<Node> && std::is_trivially_destructible_v<Node>);
 
 extern std::string s;  // the expression line
 extern int n;          // its length

@@ -1,6 +1,6 @@
 #include "search.hpp"
 
-std::vector<int> ifChanged[kCapacity];
+IntArray ifChanged[kCapacity];
 
 namespace {
 
@@ -20,7 +20,7 @@ int mulmod(long long x, long long y) {
 }  // namespace
 
 void dfs(int v, int C, int D) {
-  const std::vector<int>& operands = t[v].children;
+  const IntArray& operands = t[v].children;
   const int c = static_cast<int>(operands.size());
   if (c == 0) return;
   // A lone operand has its node's context and the node has no operator: passing straight

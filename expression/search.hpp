@@ -2,12 +2,11 @@
 // whole expression with that operator switched.
 #pragma once
 
-#include <vector>
-
+#include "int_array.hpp"
 #include "parser.hpp"
 
 // ifChanged[v][j]: the answer for the operator between operands j and j + 1 of node v.
-extern std::vector<int> ifChanged[kCapacity];
+extern IntArray ifChanged[kCapacity];
 
 // Visits node v, whose context is (C, D): the whole expression is C * x + D modulo
 // 1000000007 when v's subexpression has the value x. Fills ifChanged below v.

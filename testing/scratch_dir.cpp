@@ -138,20 +138,22 @@ RunResult ScratchDir::runOnce(const std::string& executable, const std::string& 
       std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeout_seconds);
   auto pause = std::chrono::microseconds(50);
   int status = 0;
+  rusage usage{};
   for (;;) {
     drain();
-    pid_t done = waitpid(child, &status, WNOHANG);
+    pid_t done = wait4(child, &status, WNOHANG, &usage);
     if (done == child) break;
     if (done < 0 && errno != EINTR) fail("waitpid");
     if (std::chrono::steady_clock::now() > deadline) {
       kill(child, SIGKILL);
-      waitpid(child, &status, 0);
+      wait4(child, &status, 0, &usage);
       result.timed_out = true;
       break;
     }
     std::this_thread::sleep_for(pause);
     pause = std::min(pause * 2, std::chrono::microseconds(5000));
   }
+  result.peak_kib = usage.ru_maxrss;
   if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   // The program is gone, so all it wrote is in the pipe. The pipe is not read to its end:

@@ -13,6 +13,7 @@ struct RunResult {
   int signal = 0;                     // the signal that ended it, or 0
   bool timed_out = false;             // killed because it ran past the timeout
   std::string err;                    // everything it wrote to standard error
+  long peak_kib = 0;                  // its peak resident memory, in KiB
 };
 
 struct RunOptions {

@@ -23,7 +23,7 @@ void expectTree(const std::vector<Expected>& nodes) {
     SCOPED_TRACE("node " + std::to_string(v));
     EXPECT_EQ(t[v].op, nodes[v].op);
     EXPECT_EQ(t[v].value, nodes[v].value);
-    EXPECT_EQ(t[v].children, nodes[v].children);
+    EXPECT_EQ(std::vector<int>(t[v].children.begin(), t[v].children.end()), nodes[v].children);
   }
 }
 

@@ -17,7 +17,9 @@ constexpr long long P = 1000000007;
 // Clears what the previous parse left (nodes, operator map, answers) and parses `line`.
 inline int parseLine(const std::string& line) {
   for (int v = 0; v < sz; ++v) {
-    t[v] = Node{};
+    t[v].op = 0;
+    t[v].value = 0;
+    t[v].children.clear();
     ifChanged[v].clear();
   }
   for (int i = 0; i < n; ++i) pos[i] = {0, 0};
