@@ -42,25 +42,29 @@ void stackInputs() {
   write("stack", "decreasing", decreasing + "\n");
 }
 
-// The longest line of mixed operators with the most queries; the deepest nesting.
-void expressionInputs() {
-  const int longest = 524286, queries = 524288;
+// A line of `length` digits and operators, then `queries` queries of its operators.
+std::string mixedLine(int length, int queries) {
   std::string line;
   std::vector<int> operators;
-  while (static_cast<int>(line.size()) < longest - 1) {
+  while (static_cast<int>(line.size()) < length - 1) {
     line += static_cast<char>('1' + uniform(0, 8));
-    if (uniform(0, 9) < 6 && static_cast<int>(line.size()) < longest - 1) {
+    if (uniform(0, 9) < 6 && static_cast<int>(line.size()) < length - 1) {
       operators.push_back(static_cast<int>(line.size()) + 1);
       line += uniform(0, 1) ? '+' : '*';
     }
   }
   line += '7';
-  std::string wide = line + "\n" + std::to_string(queries) + "\n";
+  std::string text = line + "\n" + std::to_string(queries) + "\n";
   for (int q = 0; q < queries; ++q) {
-    wide +=
+    text +=
         std::to_string(operators[uniform(0, static_cast<long long>(operators.size()) - 1)]) + "\n";
   }
-  write("expression", "wide", wide);
+  return text;
+}
+
+// The longest line of mixed operators with the most queries; the deepest nesting.
+void expressionInputs() {
+  write("expression", "wide", mixedLine(524286, 524288));
 
   const int around = 262141;  // parentheses around 1+23: the longest line again
   write("expression", "deepest",
@@ -147,5 +151,8 @@ int main(int argc, char** argv) {
   subsequenceInputs();
   transformationInputs();
   cryptInputs();
+  // Last, so that the inputs above stay what they were: a line that is far from the
+  // limits, whose cost should be its own, not the capacity's.
+  write("expression", "line5000", mixedLine(5000, 1000));
   return 0;
 }
