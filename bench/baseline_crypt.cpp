@@ -2,7 +2,6 @@
 // the end, then write as many bytes as the decoded text has with the same calls. Key
 // letters are counted with a table, not decoded.
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,7 +10,6 @@
 
 int main() {
   if (!std::freopen("crypt.in", "r", stdin) || !std::freopen("crypt.out", "w", stdout)) return 1;
-  std::ios::sync_with_stdio(false);
   bool key[256] = {};
   for (unsigned char c : std::string("aeiouy")) key[c] = true;
   std::vector<std::string> lines;
@@ -21,7 +19,8 @@ int main() {
     std::size_t keys = 0;
     for (unsigned char c : text) keys += key[c];
     // Every key letter of a valid line brings a syllable "fa" whose 'a' is counted too.
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size() - keys)) << '\n';
+    std::fwrite(text.data(), 1, text.size() - keys, stdout);
+    std::putc('\n', stdout);
   }
-  return std::cout.flush() ? 0 : 1;
+  return std::fflush(stdout) == 0 ? 0 : 1;
 }
