@@ -9,9 +9,13 @@ namespace testing_support {
 
 namespace {
 
+// The folder SOLVERS_WINDOWS_BUILD names, read once: it cannot change during a run.
 const char* windowsBuild() {
-  const char* folder = std::getenv("SOLVERS_WINDOWS_BUILD");
-  return folder && *folder ? folder : nullptr;
+  static const char* const folder = [] {
+    const char* value = std::getenv("SOLVERS_WINDOWS_BUILD");
+    return value && *value ? value : nullptr;
+  }();
+  return folder;
 }
 
 }  // namespace
