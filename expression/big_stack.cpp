@@ -1,22 +1,5 @@
 #include "big_stack.hpp"
 
-#ifdef _WIN32
-
-// A Windows executable gets its main thread's stack reserve when it is linked: 64 MiB
-// (expression/CMakeLists.txt), which holds the deepest line, so no thread is needed.
-int runWithStack(std::size_t, int (*body)(), int& status) {
-  status = body();
-  return 0;
-}
-
-#else
-
-#include <malloc.h>
-#include <pthread.h>
-#include <sys/mman.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 namespace {
@@ -26,6 +9,59 @@ struct Job {
   int status;
 };
 
+}  // namespace
+
+#ifdef _WIN32
+
+#include <windows.h>
+
+namespace {
+
+// The main thread's stack reserve, set when linking (expression/CMakeLists.txt). A MiB of
+// it is left for what runs before main and for the guard pages Windows keeps below it.
+constexpr std::size_t kReserve = std::size_t{64} << 20;
+
+DWORD WINAPI start(void* arg) {
+  Job* job = static_cast<Job*>(arg);
+  job->status = job->body();
+  return 0;
+}
+
+}  // namespace
+
+int runWithStack(std::size_t bytes, int (*body)(), int& status) {
+  if (bytes <= kReserve - (std::size_t{1} << 20)) {
+    status = body();
+    return 0;
+  }
+  // Only address space is reserved; pages are committed as the stack grows into them.
+  Job job{body, 0};
+  HANDLE thread =
+      CreateThread(nullptr, bytes, start, &job, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  if (thread == nullptr) {
+    const DWORD error = GetLastError();
+    return error == ERROR_NOT_ENOUGH_MEMORY || error == ERROR_OUTOFMEMORY ||
+                   error == ERROR_COMMITMENT_LIMIT
+               ? ENOMEM
+               : EAGAIN;
+  }
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  status = job.status;
+  return 0;
+}
+
+#else
+
+#include <alloca.h>
+#include <malloc.h>
+#include <pthread.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
 void* start(void* arg) {
   Job* job = static_cast<Job*>(arg);
   job->status = job->body();
@@ -33,24 +69,35 @@ void* start(void* arg) {
 }
 
 // The main thread's stack may grow to its limit, of which the arguments and the
-// environment can take up to a quarter before main runs. Under an address-space limit
-// it grows into room the heap may take first, and a growth that fails is a crash, not
-// an error; so there only a small stack is taken from it, and a larger one is mapped
-// before the work starts.
+// environment can take up to a quarter before main runs.
 bool mainStackHolds(std::size_t bytes) {
-  constexpr std::size_t kSmall = std::size_t{1} << 20;
   rlimit limit;
   if (getrlimit(RLIMIT_STACK, &limit) != 0) return false;
-  if (limit.rlim_cur != RLIM_INFINITY && bytes > limit.rlim_cur - limit.rlim_cur / 4) return false;
+  return limit.rlim_cur == RLIM_INFINITY || bytes <= limit.rlim_cur - limit.rlim_cur / 4;
+}
+
+// The main thread's stack grows when it is first touched. Under an address-space limit
+// the heap may take the room it would grow into first, and a growth that fails is a
+// crash, not an error; so there the stack is grown to its full size now, once a map of
+// that size has shown that the room is there. Only its lowest page is touched, so it
+// costs address space, not memory.
+[[gnu::noinline]] bool growMainStack(std::size_t bytes) {
   rlimit space;
   if (getrlimit(RLIMIT_AS, &space) != 0) return false;
-  return space.rlim_cur == RLIM_INFINITY || bytes <= kSmall;
+  if (space.rlim_cur == RLIM_INFINITY) return true;
+  void* room = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (room == MAP_FAILED) return false;
+  munmap(room, bytes);
+  volatile char* lowest = static_cast<char*>(alloca(bytes));
+  lowest[0] = 0;
+  return true;
 }
 
 }  // namespace
 
 int runWithStack(std::size_t bytes, int (*body)(), int& status) {
   if (mainStackHolds(bytes)) {
+    if (!growMainStack(bytes)) return ENOMEM;
     status = body();
     return 0;
   }
