@@ -18,17 +18,11 @@ namespace {
 // so there the file takes the bytes as they are and the CR is written here.
 #ifdef _WIN32
 constexpr char kLineEnd[] = "\r\n";
-int answerFile() {
-  _setmode(fileno(stdout), _O_BINARY);
-  return fileno(stdout);
-}
 #else
 constexpr char kLineEnd[] = "\n";
-int answerFile() {
-  return fileno(stdout);
-}
 #endif
 
+int file = -1;  // expression.out's descriptor, once it is open
 char buffer[1 << 16];
 std::size_t used;  // bytes of whole lines in the buffer
 off_t written;     // bytes of whole lines in the file
@@ -36,19 +30,25 @@ int failure;       // the reason of the write that failed; nothing is written af
 
 }  // namespace
 
+void startAnswers() {
+  file = fileno(stdout);
+#ifdef _WIN32
+  _setmode(file, _O_BINARY);
+#endif
+}
+
 int flushAnswers() {
   if (failure != 0) return failure;
-  const int fd = answerFile();
   std::size_t done = 0;
   while (done < used) {
-    const ssize_t count = write(fd, buffer + done, used - done);
+    const ssize_t count = write(file, buffer + done, used - done);
     if (count < 0 && errno == EINTR) continue;
     if (count <= 0) {
       failure = count < 0 ? errno : EIO;
       // Only the lines that reached the file whole stay.
       std::size_t whole = done;
       while (whole > 0 && buffer[whole - 1] != '\n') --whole;
-      [[maybe_unused]] const int cut = ftruncate(fd, written + static_cast<off_t>(whole));
+      [[maybe_unused]] const int cut = ftruncate(file, written + static_cast<off_t>(whole));
       return failure;
     }
     done += static_cast<std::size_t>(count);
