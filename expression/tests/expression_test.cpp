@@ -189,6 +189,9 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
     expectCheckFails(line, kFactorStart);
   }
   for (const char* line : {"(1", "((1)", "(1+2*(3)"}) expectCheckFails(line, kClosing);
+  // The deepest lines of the longest length, nested twice as deep as a valid line can be.
+  expectCheckFails(std::string(524285, '(') + "1", kClosing);
+  expectCheckFails(std::string(400000, '(') + "1" + std::string(100000, ')') + "x", kAfterFactor);
   // A 0x1A byte, which would end a text-mode file on Windows, is a byte like any other.
   for (const char* line : {"2(3)", "1 +2", "12a", "(1)(2)", "1-2", "1+2\x1a"})
     expectCheckFails(line, kAfterFactor);
