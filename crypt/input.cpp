@@ -16,10 +16,31 @@ constexpr bool kCrLfEndsLine = true;
 constexpr bool kCrLfEndsLine = false;
 #endif
 
+// On Windows a 0x1A that is the last byte of the file is the DOS end-of-file mark, which
+// ends the input as text mode would read it; anywhere else it is an ordinary byte.
+#ifdef _WIN32
+constexpr bool kDosEndMark = true;
+#else
+constexpr bool kDosEndMark = false;
+#endif
+
 unsigned char buffer[1 << 16];
 std::size_t at, end;
 bool ended;  // the last fread stopped short: the input is over
 int error;
+
+// Drops the DOS end-of-file mark from the end of the buffer once it is the file's last byte.
+void dropEndMark() {
+  if (!kDosEndMark || end == 0 || buffer[end - 1] != 0x1a) return;
+  const int next = ended ? EOF : std::getc(stdin);
+  if (next != EOF) {
+    std::ungetc(next, stdin);
+    return;
+  }
+  if (std::ferror(stdin)) error = errno;
+  --end;
+  ended = true;
+}
 
 bool refill() {
   if (ended) return false;
@@ -27,6 +48,7 @@ bool refill() {
   end = std::fread(buffer, 1, sizeof buffer, stdin);
   ended = end < sizeof buffer;  // fread stops short only at the end or on an error
   if (std::ferror(stdin)) error = errno;
+  dropEndMark();
   return end > 0;
 }
 

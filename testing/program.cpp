@@ -41,6 +41,15 @@ void Program::expectRefused(const std::string& input, const std::string& message
   EXPECT_EQ(r.output, std::optional<std::string>(platformText(answered))) << excerpt(input);
 }
 
+void Program::expectEndMarkDropped(const std::string& input, const std::string& expected,
+                                   const std::string& message) const {
+  if (windowsPrograms()) {
+    expectAnswer(input + "\x1a", expected);
+  } else {
+    expectRefused(input + "\x1a", message);
+  }
+}
+
 void Program::expectOutOfMemory(const std::string& small, const std::string& large,
                                 const std::string& doing) const {
   if (kSanitized) GTEST_SKIP() << "no address-space limit under the sanitizers";

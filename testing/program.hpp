@@ -35,6 +35,12 @@ class Program {
   void expectRefused(const std::string& input, const std::string& message,
                      const std::string& answered = "") const;
 
+  // `input` and then a 0x1A as the file's last byte: on Windows the DOS end-of-file mark,
+  // which ends the input, so `expected` is the answer; elsewhere a byte like any other,
+  // which the integer or word it ends is refused for, with `message`.
+  void expectEndMarkDropped(const std::string& input, const std::string& expected,
+                            const std::string& message) const;
+
   // Out of memory at a known place: `small` is answered under the smallest address space
   // that allows it, and `large`, which needs more memory at once, is then refused with
   // one line that starts "<name>: out of memory while <doing>", status 1 and an empty
@@ -56,8 +62,8 @@ class Program {
   // then not created, and an existing one is left alone), an input that is a folder (an
   // existing output is left alone there too), an output that is a folder, an output on a
   // full disk (/dev/full), and a file-size limit of one byte (its answer must be longer).
-  // Under Wine the folders are refused with Windows' reasons, and the last two, which
-  // need a device and a POSIX limit, are skipped.
+  // Under Wine the folders are refused with Windows' reasons, and the file-size limit, a
+  // POSIX limit, is skipped.
   void expectFileProblemsRefused(const std::string& validInput) const;
 
  private:

@@ -107,6 +107,12 @@ TEST(CryptAnswers, WholeFilesByteForByte) {
   program.expectAnswer("hefallofa\r\n",
                        testing_support::windowsPrograms() ? "hello\n" : "hello\r\n");
   program.expectAnswer("b\032cd\nbafa\n", "b\032cd\nba\n");  // a 0x1A ends no file
+  // ...but on Windows one that is the file's last byte is the DOS end-of-file mark, also
+  // when it is the last byte of a full read buffer.
+  const bool dos = testing_support::windowsPrograms();
+  program.expectAnswer("bafa\n\032", dos ? "ba\n" : "ba\n\032\n");
+  const std::string buffer = std::string(65535, 'b') + "\032";
+  program.expectAnswer(buffer, dos ? buffer.substr(0, 65535) + "\n" : buffer + "\n");
   program.expectAnswer("afafa\n", "impossible\n");
   program.expectAnswer("bcd\nqwfafa", "bcd\nqwfa\n");
 }

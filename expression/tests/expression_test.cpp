@@ -57,6 +57,7 @@ TEST(ExpressionAnswers, WhatTheInputFormatAllows) {
   program.expectAnswer("2+3\n-4\n", "");               // a negative count asks nothing
   program.expectAnswer("1+2)+3\n1\n2\n", "2\n");       // the rest after an unmatched ')' is ignored
   program.expectAnswer("2+3\n1 2 and more\n", "6\n");  // input after the last query is not read
+  program.expectEndMarkDropped("2+3\n1\n2", "6\n", "query 1 is not a 32-bit integer: 2\\x1a");
 }
 
 TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {

@@ -141,6 +141,7 @@ TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
   program.expectRefused("1\n+-3\n", "value 1 is not an integer: +-3");
   program.expectRefused("1\n0x10\n", "value 1 is not an integer: 0x10");
   program.expectRefused("3\n1 2\x1a 3", "value 2 is not an integer: 2\\x1a");  // 0x1A ends no file
+  program.expectEndMarkDropped("1\r\n5", "5 ", "value 1 is not an integer: 5\\x1a");
   program.expectRefused("1 " + std::string(100, '7') + "z",
                         "value 1 is not an integer: " + std::string(40, '7') + "...");
   // The shortening counts input bytes, so it never cuts an escape in half.

@@ -134,6 +134,7 @@ TEST(SubsequenceRejects, MissingOrMalformedWords) {
                           std::string("word 2 is not a decimal number: ") + bad);
   }
   program.expectRefused("2\n1 \x1b[31m5\n", "word 2 is not a decimal number: \\x1b[31m5");
+  program.expectEndMarkDropped("2\n1 42", "111\n", "word 2 is not a decimal number: 42\\x1a");
   // A message shows 40 bytes of a word whole, and shortens one of 41.
   const std::string forty = std::string(39, '1') + "x";
   program.expectRefused("2\n1 " + forty + "\n", "word 2 is not a decimal number: " + forty);

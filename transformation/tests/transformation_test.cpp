@@ -178,6 +178,8 @@ TEST(TransformationRejects, TokensThatAreNotSigned32BitIntegers) {
                         "initial value 1 is outside the signed 32-bit range: 2147483648");
   program.expectRefused("1\n1\n-2147483649\n",
                         "target value 1 is outside the signed 32-bit range: -2147483649");
+  program.expectEndMarkDropped("2\r\n5 7\r\n7 7", "YES\n1\n1 2\n",
+                               "target value 2 is not an integer: 7\\x1a");
 }
 
 TEST(TransformationRejects, InputThatEndsEarly) {
