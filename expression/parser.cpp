@@ -16,10 +16,26 @@ namespace {
 
 constexpr int P = 1000000007;
 
+// A line that parses makes at most its length plus 2 nodes, which the store holds. A line
+// that breaks the grammar can make up to twice as many before a check stops it ('('
+// nested 524285 deep): the nodes past the store's end are numbered but not kept, since
+// the run ends in that check, which looks at the characters alone, before any value is
+// used.
+bool kept(int v) {
+  return v < kCapacity;
+}
+
+int newNode(char op) {
+  const int v = sz++;
+  if (kept(v)) t[v].op = op;
+  return v;
+}
+
 // Appends operand c to node v and folds its value into v's: summed in a sum node,
 // multiplied in a product node. Kept out of line so that the parse functions, which
 // recurse once per nesting level, keep small frames.
 [[gnu::noinline]] void addOperand(int v, int c) {
+  if (!kept(c)) return;  // nor is v, which was made before it
   Node& node = t[v];
   if (node.children.empty()) {
     node.value = t[c].value % P;
@@ -33,15 +49,14 @@ constexpr int P = 1000000007;
 
 // Records the operator at ptr as standing after v's last operand so far, and passes it.
 void passOperator(int v) {
-  pos[ptr] = {v, static_cast<int>(t[v].children.size()) - 1};
+  pos[ptr] = {v, kept(v) ? static_cast<int>(t[v].children.size()) - 1 : 0};
   ++ptr;
 }
 
 }  // namespace
 
 int parseExpression() {
-  int v = sz++;
-  t[v].op = '+';
+  int v = newNode('+');
   addOperand(v, parseSummand());
   while (ptr < n && s[ptr] == '+') {
     passOperator(v);
@@ -52,8 +67,7 @@ int parseExpression() {
 }
 
 int parseSummand() {
-  int v = sz++;
-  t[v].op = '*';
+  int v = newNode('*');
   addOperand(v, parseMultiplier());
   while (ptr < n && s[ptr] == '*') {
     passOperator(v);
@@ -79,12 +93,12 @@ int parseMultiplier() {
 }
 
 int parseNumber() {
-  int v = sz++;
-  t[v].op = 0;
-  t[v].value = 0;
+  int v = newNode(0);
+  int value = 0;
   while (ptr < n && s[ptr] >= '0' && s[ptr] <= '9') {
-    t[v].value = static_cast<int>((t[v].value * 10LL + (s[ptr] - '0')) % P);
+    value = static_cast<int>((value * 10LL + (s[ptr] - '0')) % P);
     ++ptr;
   }
+  if (kept(v)) t[v].value = value;
   return v;
 }
