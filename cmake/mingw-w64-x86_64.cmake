@@ -1,11 +1,13 @@
 # Cross-builds the set for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64).
-# Every executable is linked statically, so that it runs alone, with no DLL beside it.
+# Every executable is linked statically, so that it runs alone, with no DLL beside it; on
+# this machine it runs under Wine (packages wine and wine64).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

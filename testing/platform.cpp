@@ -4,36 +4,64 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
+#include <stdexcept>
 
 namespace testing_support {
 
 namespace {
 
-// The folder SOLVERS_WINDOWS_BUILD names, read once: it cannot change during a run.
-const char* windowsBuild() {
-  static const char* const folder = [] {
-    const char* value = std::getenv("SOLVERS_WINDOWS_BUILD");
-    return value && *value ? value : nullptr;
+struct Target {
+  std::string folder;  // the cross-build's folder; empty for the native build
+  std::string system;
+  std::string suffix;
+  std::vector<std::string> emulator;
+};
+
+// The cross-build SOLVERS_PROGRAMS names, read once: it cannot change during a run.
+const Target& target() {
+  static const Target read = [] {
+    Target t;
+    const char* folder = std::getenv("SOLVERS_PROGRAMS");
+    if (!folder || !*folder) return t;
+    t.folder = folder;
+    std::ifstream file(t.folder + "/target.txt");
+    if (!file) throw std::runtime_error("no target.txt in " + t.folder + ": not a cross-build");
+    for (std::string line; std::getline(file, line);) {
+      const std::size_t equals = line.find('=');
+      const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+      if (key == "system") t.system = value;
+      if (key == "suffix") t.suffix = value;
+      if (key == "emulator") t.emulator.push_back(value);
+    }
+    return t;
   }();
-  return folder;
+  return read;
 }
 
 }  // namespace
 
-bool windowsPrograms() {
-  return windowsBuild() != nullptr;
+bool emulated() {
+  return !target().folder.empty();
+}
+
+std::vector<std::string> emulatedCommand(const std::string& program) {
+  if (!emulated()) return {};
+  std::vector<std::string> command = target().emulator;
+  command.push_back(target().folder + "/" + program + "/" + program + target().suffix);
+  return command;
+}
+
+bool windowsTarget() {
+  return target().system == "Windows";
 }
 
 int randomCases(int count) {
-  return windowsPrograms() ? count / 5 : count;
-}
-
-std::string windowsExecutableOf(const std::string& program) {
-  return std::string(windowsBuild()) + "/" + program + "/" + program + ".exe";
+  return emulated() ? count / 5 : count;
 }
 
 std::string platformText(const std::string& text) {
-  if (!windowsPrograms()) return text;
+  if (!windowsTarget()) return text;
   std::string written;
   written.reserve(text.size() + text.size() / 8);
   for (char c : text) {
@@ -44,7 +72,7 @@ std::string platformText(const std::string& text) {
 }
 
 std::string plainText(const std::string& written) {
-  if (!windowsPrograms()) return written;
+  if (!windowsTarget()) return written;
   std::string text;
   text.reserve(written.size());
   for (std::size_t i = 0; i < written.size(); ++i) {
@@ -57,12 +85,12 @@ std::string plainText(const std::string& written) {
 }
 
 bool abortedByAssertion(const RunResult& result) {
-  return windowsPrograms() ? result.exit_code == 3 : result.signal == SIGABRT;
+  return windowsTarget() ? result.exit_code == 3 : result.signal == SIGABRT;
 }
 
 std::string assertionReport(const std::string& condition) {
-  return windowsPrograms() ? "Assertion failed: " + condition + ", file "
-                           : "Assertion `" + condition + "' failed";
+  return windowsTarget() ? "Assertion failed: " + condition + ", file "
+                         : "Assertion `" + condition + "' failed";
 }
 
 }  // namespace testing_support

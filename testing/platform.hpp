@@ -1,26 +1,34 @@
-// What differs between the platforms the programs are tested on: Linux, where they run
-// natively, and Windows, whose executables run under Wine.
+// What differs between the builds whose programs the tests run: the native build, and a
+// cross-build (Windows, ARM64 Linux) whose programs run here under the emulator that its
+// toolchain file names.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "scratch_dir.hpp"
 
 namespace testing_support {
 
-// True when the programs under test are the Windows executables of the build folder that
-// the environment variable SOLVERS_WINDOWS_BUILD names: each run then starts that
-// program's .exe under Wine in place of the native executable. None of the POSIX limits
-// of RunOptions can be set there, and the program writes its text files the Windows way.
-bool windowsPrograms();
+// True when the programs under test are those of the cross-build in the folder that the
+// environment variable SOLVERS_PROGRAMS names. Its target.txt, written when it was
+// configured, gives the target system, the executables' suffix and the emulator. None of
+// the POSIX limits of RunOptions can be set on a program there: they would fall on the
+// emulator.
+bool emulated();
+
+// The command that starts `program`: the emulator's words and the path of the
+// cross-built executable; empty for the native build.
+std::vector<std::string> emulatedCommand(const std::string& program);
+
+// True when the programs under test are built for Windows: there the programs write their
+// text files the Windows way and end a failed assertion with exit status 3.
+bool windowsTarget();
 
 // How many of a random differential test's `count` seeded cases to run: all natively;
-// under Wine, where each start of a program costs tens of milliseconds, the first fifth,
-// which still sends every kind of case through the Windows reads and writes.
+// under an emulator, where each start of a program costs far more, the first fifth,
+// which still sends every kind of case through the target's reads and writes.
 int randomCases(int count);
-
-// The path of `program`'s Windows executable in that build folder.
-std::string windowsExecutableOf(const std::string& program);
 
 // A program's text as its platform's text mode puts it in a file: each line feed is a
 // CR LF on Windows.

@@ -44,17 +44,17 @@ class Program {
   // Out of memory at a known place: `small` is answered under the smallest address space
   // that allows it, and `large`, which needs more memory at once, is then refused with
   // one line that starts "<name>: out of memory while <doing>", status 1 and an empty
-  // output file. Skipped under the sanitizers and under Wine.
+  // output file. Skipped under the sanitizers and under an emulator.
   void expectOutOfMemory(const std::string& small, const std::string& large,
                          const std::string& doing) const;
 
-  // A link to /dev/zero as the input: refused at once with this message, in bounded memory.
-  // Skipped under Wine.
+  // A link to /dev/zero as the input: refused at once with this message, in bounded memory
+  // (256 MiB of address space, natively).
   void expectEndlessInputRefused(const std::string& message) const;
 
   // A file-size limit that the answer to `input` passes part way: status 1, the one line
   // "<name>: cannot write <name>.out: File too large", and the output file cut back to
-  // `left`, never ending in part of an answer. Skipped under Wine.
+  // `left`, never ending in part of an answer. Skipped under an emulator.
   void expectWriteCutBack(const std::string& input, unsigned long limit,
                           const std::string& left) const;
 
@@ -62,8 +62,8 @@ class Program {
   // then not created, and an existing one is left alone), an input that is a folder (an
   // existing output is left alone there too), an output that is a folder, an output on a
   // full disk (/dev/full), and a file-size limit of one byte (its answer must be longer).
-  // Under Wine the folders are refused with Windows' reasons, and the file-size limit, a
-  // POSIX limit, is skipped.
+  // On Windows the folders are refused with Windows' reasons; under an emulator the
+  // file-size limit is left out.
   void expectFileProblemsRefused(const std::string& validInput) const;
 
  private:

@@ -72,24 +72,26 @@ std::optional<std::string> ScratchDir::read(const std::string& name) const {
 
 RunResult ScratchDir::run(const std::string& executable, const std::string& program,
                           const RunOptions& options) const {
-  if (!windowsPrograms()) return runOnce(executable, program, options);
+  if (!emulated()) return runOnce({executable}, program, options);
   if (options.stack_limit_bytes || options.address_space_bytes || options.file_size_bytes) {
-    throw std::logic_error("a POSIX limit cannot be set on a program under Wine");
+    throw std::logic_error("a POSIX limit on a program under an emulator falls on the emulator");
   }
   // About once in a few thousand starts Wine fails to start a program: exit status 1,
   // nothing on standard error, nothing written. No program ends like that (each of its
-  // refusals says why), so that run is Wine's, and the program is started again.
+  // refusals says why), so that run is the emulator's, and the program is started again.
   RunResult result;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    result = runOnce(windowsExecutableOf(program), program, options);
+    result = runOnce(emulatedCommand(program), program, options);
     if (result.exit_code != 1 || !result.err.empty()) break;
   }
   return result;
 }
 
-RunResult ScratchDir::runOnce(const std::string& executable, const std::string& program,
+RunResult ScratchDir::runOnce(const std::vector<std::string>& command, const std::string& program,
                               const RunOptions& options) const {
-  const bool underWine = windowsPrograms();
+  std::vector<char*> argv;
+  for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
   // Standard error goes through a pipe, not a file, so that a file-size limit on the
   // program cannot cut its message.
   int err[2];
@@ -115,11 +117,7 @@ RunResult ScratchDir::runOnce(const std::string& executable, const std::string& 
       rlimit limit{*options.file_size_bytes, *options.file_size_bytes};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
     }
-    if (underWine) {
-      execlp("wine", "wine", executable.c_str(), static_cast<char*>(nullptr));
-    } else {
-      execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
-    }
+    execvp(argv[0], argv.data());
     _exit(127);
   }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -57,13 +58,14 @@ class ScratchDir {
   // folders are not followed, so a link to /dev/full is never read).
   std::optional<std::string> read(const std::string& name) const;
 
-  // Runs the executable (under Wine, the Windows one) with this folder as working
-  // directory and collects `<program>.out`, the exit status and standard error.
+  // Runs the executable (for a cross-build, its program under its emulator) with this
+  // folder as working directory and collects `<program>.out`, the exit status and
+  // standard error.
   RunResult run(const std::string& executable, const std::string& program,
                 const RunOptions& options = {}) const;
 
  private:
-  RunResult runOnce(const std::string& executable, const std::string& program,
+  RunResult runOnce(const std::vector<std::string>& command, const std::string& program,
                     const RunOptions& options) const;
 
   std::string root_;

@@ -43,7 +43,7 @@ TEST(ExpressionAnswers, WorkedExamples) {
 // untouched, at no cost when the program starts or ends.
 TEST(ExpressionAnswers, SmallLineLeavesTheTablesUntouched) {
   if (testing_support::kSanitized) GTEST_SKIP() << "the sanitizers' shadow memory counts too";
-  if (testing_support::windowsPrograms()) GTEST_SKIP() << "Wine's own memory counts too";
+  if (testing_support::emulated()) GTEST_SKIP() << "the emulator's own memory counts too";
   RunResult r = program.run("2*(3+4)*5\n3\n2 5 8\n");
   ASSERT_EQ(r.exit_code, 0) << describe(r);
   EXPECT_LT(r.peak_kib, 10 << 10);
@@ -80,10 +80,10 @@ TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
 }
 
 // A judge's limits: 256 MiB of address space (not under the sanitizers), and a stack
-// limit from 64 KiB, which leaves no room on the main thread, to none at all. Windows has
-// none of them: there the stack is the 64 MiB the executable reserves.
+// limit from 64 KiB, which leaves no room on the main thread, to none at all. Under an
+// emulator they would fall on the emulator, so the program runs with none there.
 std::vector<RunOptions> judgeLimits() {
-  if (testing_support::windowsPrograms()) return {RunOptions{}};
+  if (testing_support::emulated()) return {RunOptions{}};
   std::vector<RunOptions> limits;
   for (unsigned long stack : {64UL << 10, 8UL << 20, testing_support::kUnlimited}) {
     RunOptions options;
