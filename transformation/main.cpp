@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <new>
 #include <string>
 #include <utility>
@@ -20,7 +19,9 @@ const int N = 100010;
 
 // ((initial value, target value), position), sorted in that order.
 std::pair<std::pair<int, int>, int> a[N];
-std::map<int, int> where;  // each initial value's first position
+// Each initial value's first position, as an ordered map held in one array sorted by value:
+// one block instead of a tree node per value, and look-ups by binary search.
+std::vector<std::pair<int, int>> where;
 std::vector<std::pair<int, int>> ans;
 
 namespace {
@@ -98,6 +99,19 @@ void writeOutput(const char* refusal) {
   }
 }
 
+// The first position of value v from `where`, or -1 when v is no initial value. The
+// search halves the range with a conditional move rather than a branch, since which
+// half holds v is a coin toss that a branch would often guess wrong.
+int firstPosition(int v) {
+  if (where.empty()) return -1;
+  const std::pair<int, int>* base = where.data();
+  for (std::size_t length = where.size(); length > 1; length -= length / 2) {
+    base = base[length / 2].first < v ? base + length / 2 : base;
+  }
+  base += base->first < v;  // the first key not below v is base or the one after it
+  return base != where.data() + where.size() && base->first == v ? base->second : -1;
+}
+
 // Collects the moves; returns false when some target value is no initial value.
 bool collectMoves() {
   for (int k = 0; k < n; ++k) {
@@ -106,11 +120,23 @@ bool collectMoves() {
   // Sorted by initial value, a position is overwritten only after every position whose
   // initial value is smaller, so each source still holds its initial value when read.
   std::sort(a, a + n);
+  // The sorted records hold each initial value's positions together, so the map of first
+  // positions is read off them in one pass, already in key order.
+  where.reserve(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) {
     const auto& [values, position] = a[k];
-    auto source = where.find(values.second);
-    if (source == where.end()) return false;
-    if (values.first != values.second) ans.emplace_back(position, source->second);
+    if (k == 0 || values.first != where.back().first) {
+      where.emplace_back(values.first, position);
+    } else {
+      where.back().second = std::min(where.back().second, position);
+    }
+  }
+  ans.reserve(static_cast<std::size_t>(n));
+  for (int k = 0; k < n; ++k) {
+    const auto& [values, position] = a[k];
+    const int source = firstPosition(values.second);
+    if (source < 0) return false;
+    if (values.first != values.second) ans.emplace_back(position, source);
   }
   return true;
 }
@@ -142,7 +168,6 @@ int main() {
   for (int i = 0; i < n; ++i) {
     doingItem = i + 1;
     a[i].first.first = readItem(1 + i);
-    where.emplace(a[i].first.first, i);  // keeps the first occurrence
     a[i].second = i;
   }
   for (int i = 0; i < n; ++i) a[i].first.second = readItem(1 + n + i);
