@@ -18,7 +18,8 @@
 const int N = 100010;
 
 // ((initial value, target value), position), sorted in that order.
-std::pair<std::pair<int, int>, int> a[N];
+using Record = std::pair<std::pair<int, int>, int>;
+Record a[N];
 // Each initial value's first position, as an ordered map held in one array sorted by value:
 // one block instead of a tree node per value, and look-ups by binary search.
 std::vector<std::pair<int, int>> where;
@@ -99,6 +100,31 @@ void writeOutput(const char* refusal) {
   }
 }
 
+// Sorts a[0..n) into the record order with no comparisons: six stable counting passes over
+// 11 bits at a time, of the target value and then of the initial value, each read with its
+// sign bit flipped so that unsigned order is signed order. The records start in position
+// order, and each pass keeps records of equal digits in the order it found them.
+void sortRecords() {
+  std::vector<Record> other(static_cast<std::size_t>(n));  // what a pass writes to
+  Record* from = a;
+  Record* to = other.data();
+  for (int pass = 0; pass < 6; ++pass) {
+    const bool target = pass < 3;
+    const int shift = pass % 3 * 11;
+    auto digit = [&](const Record& r) {
+      const int value = target ? r.first.second : r.first.first;
+      return (static_cast<unsigned>(value) ^ 0x80000000u) >> shift & 0x7ffu;
+    };
+    unsigned start[2049] = {};
+    for (int k = 0; k < n; ++k) ++start[digit(from[k]) + 1];
+    if (n == 0 || start[digit(from[0]) + 1] == static_cast<unsigned>(n)) continue;  // one digit
+    for (int d = 0; d < 2048; ++d) start[d + 1] += start[d];
+    for (int k = 0; k < n; ++k) to[start[digit(from[k])]++] = from[k];
+    std::swap(from, to);
+  }
+  if (from != a) std::copy(from, from + n, a);
+}
+
 // The first position of value v from `where`, or -1 when v is no initial value. The
 // search halves the range with a conditional move rather than a branch, since which
 // half holds v is a coin toss that a branch would often guess wrong.
@@ -119,7 +145,7 @@ bool collectMoves() {
   }
   // Sorted by initial value, a position is overwritten only after every position whose
   // initial value is smaller, so each source still holds its initial value when read.
-  std::sort(a, a + n);
+  sortRecords();
   // The sorted records hold each initial value's positions together, so the map of first
   // positions is read off them in one pass, already in key order.
   where.reserve(static_cast<std::size_t>(n));
