@@ -25,6 +25,9 @@ inline int mmod(long long x) {
   return static_cast<int>(r < 0 ? r + P : r);
 }
 
+// The residue modulo 1000000007 of the number a digit string denotes; 0 for "".
+int residue(const std::string& s);
+
 // Puts count '0' characters in front of s; with count 0, s is left untouched.
 void addZeroes(std::string& s, std::size_t count);
 
