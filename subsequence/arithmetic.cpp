@@ -44,12 +44,21 @@ void addZeroes(std::string& s, std::size_t count) {
 }
 
 int addDifference(const std::string& a, const std::string& b) {
-  std::string A = a;
-  std::string B = b;
-  const std::size_t L = std::max(A.size(), B.size());
-  addZeroes(A, L - A.size());
-  addZeroes(B, L - B.size());
+  const std::size_t L = std::max(a.size(), b.size());
   if (L == 0) return 0;
+  // The walk's copy of a reuses the storage of the last call: a million short words then
+  // cost no allocation each, and a long one no fresh pages.
+  static std::string A;
+  A = a;
+  addZeroes(A, L - a.size());
+  // b is only read, so it is copied only when it needs leading zeros to match a.
+  std::string paddedB;
+  const char* B = b.data();
+  if (b.size() < L) {
+    paddedB = b;
+    addZeroes(paddedB, L - b.size());
+    B = paddedB.data();
+  }
 
   int V = residue(A);  // always the residue of the current A
   int R = 0;
