@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -96,27 +97,50 @@ void subsequenceInputs() {
   write("subsequence", "huge", "3\n" + huge[0] + "\n" + huge[1] + "\n" + huge[2] + "\n");
 }
 
-// n = 100010: a YES in which every position but the one holding the largest value
-// changes; a NO that only the last record in sorted order reveals.
+std::string transformationText(const std::vector<long long>& initial,
+                               const std::vector<long long>& target) {
+  std::string t = std::to_string(initial.size()) + "\n";
+  for (long long v : initial) t += std::to_string(v) + " ";
+  t += "\n";
+  for (long long v : target) t += std::to_string(v) + " ";
+  return t + "\n";
+}
+
+// n = 100010 distinct values: a YES in which every position but the one holding the
+// largest value changes; a NO that only the last record in sorted order reveals.
 void transformationInputs() {
   const int n = 100010;
   std::vector<long long> initial(n), target(n);
-  for (long long& v : initial) v = uniform(-1000000000, 999999999);
+  std::set<long long> seen;
+  for (long long& v : initial) {
+    v = uniform(-1000000000, 999999999);
+    // A value met before moves up to the next free one, with no further draw, so that the
+    // inputs after this one stay as they were.
+    while (!seen.insert(v).second) v = v == 999999999 ? -1000000000 : v + 1;
+  }
   initial[n / 2] = 1000000000;
   for (int i = 0; i < n; ++i) {
     target[i] = initial[static_cast<std::size_t>(uniform(0, n - 1))];
     if (target[i] <= initial[i]) target[i] = 1000000000;
   }
-  auto text = [&] {
-    std::string t = std::to_string(n) + "\n";
-    for (long long v : initial) t += std::to_string(v) + " ";
-    t += "\n";
-    for (long long v : target) t += std::to_string(v) + " ";
-    return t + "\n";
-  };
-  write("transformation", "yes", text());
+  write("transformation", "yes", transformationText(initial, target));
   target[n / 2] = 2000000000;  // above every initial value, so no source exists
-  write("transformation", "no", text());
+  write("transformation", "no", transformationText(initial, target));
+}
+
+// n = 100010 over 256 distinct values: long runs of equal records; every position but
+// those holding the largest value changes.
+void transformationFewValues() {
+  const int n = 100010, values = 256;
+  std::vector<long long> pool(values), initial(n), target(n);
+  for (int k = 0; k < values; ++k) pool[k] = -1000000000 + 7800000LL * k + uniform(0, 7799999);
+  for (long long& v : initial) v = pool[uniform(0, values - 1)];
+  initial[n / 2] = pool[values - 1];
+  for (int i = 0; i < n; ++i) {
+    target[i] = pool[uniform(0, values - 1)];
+    if (target[i] <= initial[i]) target[i] = pool[values - 1];
+  }
+  write("transformation", "few", transformationText(initial, target));
 }
 
 // 64 MiB of valid text in lines of about 80 bytes, and as one line.
@@ -152,7 +176,8 @@ int main(int argc, char** argv) {
   transformationInputs();
   cryptInputs();
   // Last, so that the inputs above stay what they were: a line that is far from the
-  // limits, whose cost should be its own, not the capacity's.
+  // limits, whose cost should be its own, not the capacity's; records of few values.
   write("expression", "line5000", mixedLine(5000, 1000));
+  transformationFewValues();
   return 0;
 }

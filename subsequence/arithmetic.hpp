@@ -2,20 +2,22 @@
 // digit first, leading zeros allowed), sums kept only as residues modulo 1000000007.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
 constexpr int P = 1000000007;
 
 // Adds x to the residue acc and brings the sum back into 0..1000000006 with one
-// correction; both are residues, so the sum lies from -P to 2P - 1.
+// correction; both are residues, so the sum lies from -P to 2P - 1. A negative sum, which
+// the walk never makes, gets P back; then, of the sum and the sum less P taken as
+// unsigned (it wraps round when the sum is below P), the smaller is in range. That choice
+// takes no branch: in the walk a sum passes P at random, and a branch on it would be
+// mispredicted about every other step.
 inline void add(int& acc, int x) {
-  acc += x;
-  if (acc > P - 1) {
-    acc -= P;
-  } else if (acc < 0) {
-    acc += P;
-  }
+  int sum = acc + x;
+  if (sum < 0) sum += P;
+  acc = static_cast<int>(std::min(static_cast<unsigned>(sum), static_cast<unsigned>(sum - P)));
 }
 
 // The residue of any 64-bit value, negative ones included. One division: a remainder
@@ -24,6 +26,9 @@ inline int mmod(long long x) {
   const long long r = x % P;
   return static_cast<int>(r < 0 ? r + P : r);
 }
+
+// The residue modulo 1000000007 of the number a digit string denotes; 0 for "".
+int residue(const std::string& s);
 
 // Puts count '0' characters in front of s; with count 0, s is left untouched.
 void addZeroes(std::string& s, std::size_t count);

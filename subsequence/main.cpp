@@ -138,12 +138,7 @@ int main() {
     doingItem = static_cast<int>(j) + 2;
     add(sum, addDifference(words[j], words[j + 1]));
   }
-  // The chain starts at word 0 itself, added digit by digit from its units digit up.
-  int w = 1;
-  for (std::size_t i = words[0].size(); i-- > 0;) {
-    add(sum, mmod(static_cast<long long>(words[0][i] - '0') * w));
-    w = mmod(10LL * w);
-  }
+  add(sum, residue(words[0]));  // the chain starts at word 0 itself
 
   doing = "writing subsequence.out";
   std::printf("%d\n", sum);

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <new>
 #include <string>
 #include <utility>
@@ -19,8 +19,11 @@
 const int N = 100010;
 
 // ((initial value, target value), position), sorted in that order.
-std::pair<std::pair<int, int>, int> a[N];
-std::map<int, int> where;  // each initial value's first position
+using Record = std::pair<std::pair<int, int>, int>;
+Record a[N];
+// Each initial value's first position, as an ordered map held in one array sorted by value:
+// one block instead of a tree node per value, and look-ups by binary search.
+std::vector<std::pair<int, int>> where;
 std::vector<std::pair<int, int>> ans;
 
 namespace {
@@ -91,11 +94,65 @@ void writeOutput(const char* refusal) {
     std::fputs(refusal, stdout);
   } else {
     std::printf("YES\n%d\n", static_cast<int>(ans.size()));
-    for (const auto& [p, q] : ans) std::printf("%d %d\n", p + 1, q + 1);
+    // The move lines go out in blocks formatted here: one printf per line costs more
+    // than all the rest of the run. Static, since the stack may be as small as 64 KiB.
+    static char block[1 << 16];
+    std::size_t used = 0;
+    for (const auto& [p, q] : ans) {
+      if (sizeof block - used < 24) {  // room for two integers, a blank and a line feed
+        std::fwrite(block, 1, used, stdout);
+        used = 0;
+      }
+      // Each integer is given 11 bytes, which always hold it.
+      char* end = std::to_chars(block + used, block + used + 11, p + 1).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, end + 11, q + 1).ptr;
+      *end++ = '\n';
+      used = static_cast<std::size_t>(end - block);
+    }
+    std::fwrite(block, 1, used, stdout);
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     reject(std::string("cannot write transformation.out: ") + std::strerror(errno));
   }
+}
+
+// Sorts a[0..n) into the record order with no comparisons: six stable counting passes over
+// 11 bits at a time, of the target value and then of the initial value, each read with its
+// sign bit flipped so that unsigned order is signed order. The records start in position
+// order, and each pass keeps records of equal digits in the order it found them.
+void sortRecords() {
+  std::vector<Record> other(static_cast<std::size_t>(n));  // what a pass writes to
+  Record* from = a;
+  Record* to = other.data();
+  for (int pass = 0; pass < 6; ++pass) {
+    const bool target = pass < 3;
+    const int shift = pass % 3 * 11;
+    auto digit = [&](const Record& r) {
+      const int value = target ? r.first.second : r.first.first;
+      return (static_cast<unsigned>(value) ^ 0x80000000u) >> shift & 0x7ffu;
+    };
+    unsigned start[2049] = {};
+    for (int k = 0; k < n; ++k) ++start[digit(from[k]) + 1];
+    if (n == 0 || start[digit(from[0]) + 1] == static_cast<unsigned>(n)) continue;  // one digit
+    for (int d = 0; d < 2048; ++d) start[d + 1] += start[d];
+    for (int k = 0; k < n; ++k) to[start[digit(from[k])]++] = from[k];
+    std::swap(from, to);
+  }
+  if (from != a) std::copy(from, from + n, a);
+}
+
+// The first position of value v from `where`, or -1 when v is no initial value. The
+// search halves the range with a conditional move rather than a branch, since which
+// half holds v is a coin toss that a branch would often guess wrong.
+int firstPosition(int v) {
+  if (where.empty()) return -1;
+  const std::pair<int, int>* base = where.data();
+  for (std::size_t length = where.size(); length > 1; length -= length / 2) {
+    base = base[length / 2].first < v ? base + length / 2 : base;
+  }
+  base += base->first < v;  // the first key not below v is base or the one after it
+  return base != where.data() + where.size() && base->first == v ? base->second : -1;
 }
 
 // Collects the moves; returns false when some target value is no initial value.
@@ -105,12 +162,24 @@ bool collectMoves() {
   }
   // Sorted by initial value, a position is overwritten only after every position whose
   // initial value is smaller, so each source still holds its initial value when read.
-  std::sort(a, a + n);
+  sortRecords();
+  // The sorted records hold each initial value's positions together, so the map of first
+  // positions is read off them in one pass, already in key order.
+  where.reserve(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) {
     const auto& [values, position] = a[k];
-    auto source = where.find(values.second);
-    if (source == where.end()) return false;
-    if (values.first != values.second) ans.emplace_back(position, source->second);
+    if (k == 0 || values.first != where.back().first) {
+      where.emplace_back(values.first, position);
+    } else {
+      where.back().second = std::min(where.back().second, position);
+    }
+  }
+  ans.reserve(static_cast<std::size_t>(n));
+  for (int k = 0; k < n; ++k) {
+    const auto& [values, position] = a[k];
+    const int source = firstPosition(values.second);
+    if (source < 0) return false;
+    if (values.first != values.second) ans.emplace_back(position, source);
   }
   return true;
 }
@@ -142,7 +211,6 @@ int main() {
   for (int i = 0; i < n; ++i) {
     doingItem = i + 1;
     a[i].first.first = readItem(1 + i);
-    where.emplace(a[i].first.first, i);  // keeps the first occurrence
     a[i].second = i;
   }
   for (int i = 0; i < n; ++i) a[i].first.second = readItem(1 + n + i);

@@ -194,8 +194,8 @@ TEST(TransformationRejects, EndlessInputAndOutOfMemory) {
                                     "...");
   std::vector<int> distinct(100010);
   for (int i = 0; i < 100010; ++i) distinct[i] = i;
-  program.expectOutOfMemory("0", inputOf(distinct, distinct),
-                            "reading initial value ");  // the map of first positions grows
+  // The map of first positions and the moves are made once every value is read.
+  program.expectOutOfMemory("0", inputOf(distinct, distinct), "collecting the moves");
 }
 
 TEST(TransformationRejects, FilesThatCannotBeReadOrWritten) {
