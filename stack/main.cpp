@@ -15,13 +15,13 @@
 
 #include "input.hpp"
 
+constexpr int kCapacity = 100000;  // the largest n the task allows
+
 int n;
-int a[100000];
-int mn[100000];  // mn[i] is the smallest of a[i..n-1]
+int a[kCapacity];
+int mn[kCapacity];  // mn[i] is the smallest of a[i..n-1]
 
 namespace {
-
-constexpr int kCapacity = 100000;
 
 bool answering;  // stack.out has been created
 
@@ -39,16 +39,14 @@ bool answering;  // stack.out has been created
   fail(what.c_str());
 }
 
-// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+// What the run is doing, for the out-of-memory message.
 const char* doing = "starting";
-int doingItem;
 
 // Runs where operator new would throw, also inside the standard library, which would
 // otherwise turn the failure into a failed read; it must not allocate.
 void outOfMemory() {
-  char message[160] = "out of memory while ";
-  const std::size_t used = std::strlen(message);
-  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  char message[160];
+  std::snprintf(message, sizeof message, "out of memory while %s", doing);
   fail(message);
 }
 
@@ -107,10 +105,6 @@ std::vector<int> popOrder() {
       out.push_back(stack.back());
       stack.pop_back();
     }
-  }
-  while (!stack.empty()) {
-    out.push_back(stack.back());
-    stack.pop_back();
   }
   return out;
 }

@@ -16,11 +16,21 @@
 
 #include "input.hpp"
 
-const int N = 100010;
+const int N = 100010;  // the largest n the task allows
 
 // ((initial value, target value), position), sorted in that order.
 using Record = std::pair<std::pair<int, int>, int>;
 Record a[N];
+
+int initial(const Record& r) {
+  return r.first.first;
+}
+int target(const Record& r) {
+  return r.first.second;
+}
+int position(const Record& r) {
+  return r.second;
+}
 // Each initial value's first position, as an ordered map held in one array sorted by value:
 // one block instead of a tree node per value, and look-ups by binary search.
 std::vector<std::pair<int, int>> where;
@@ -44,16 +54,14 @@ bool answering;  // transformation.out has been created
   fail(what.c_str());
 }
 
-// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+// What the run is doing, for the out-of-memory message.
 const char* doing = "starting";
-int doingItem;
 
 // Runs where operator new would throw, also inside the standard library, which would
 // otherwise turn the failure into a failed read; it must not allocate.
 void outOfMemory() {
-  char message[160] = "out of memory while ";
-  const std::size_t used = std::strlen(message);
-  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  char message[160];
+  std::snprintf(message, sizeof message, "out of memory while %s", doing);
   fail(message);
 }
 
@@ -126,10 +134,10 @@ void sortRecords() {
   Record* from = a;
   Record* to = other.data();
   for (int pass = 0; pass < 6; ++pass) {
-    const bool target = pass < 3;
+    const bool byTarget = pass < 3;
     const int shift = pass % 3 * 11;
     auto digit = [&](const Record& r) {
-      const int value = target ? r.first.second : r.first.first;
+      const int value = byTarget ? target(r) : initial(r);
       return (static_cast<unsigned>(value) ^ 0x80000000u) >> shift & 0x7ffu;
     };
     unsigned start[2049] = {};
@@ -158,7 +166,7 @@ int firstPosition(int v) {
 // Collects the moves; returns false when some target value is no initial value.
 bool collectMoves() {
   for (int k = 0; k < n; ++k) {
-    if (a[k].first.second < a[k].first.first) return false;
+    if (target(a[k]) < initial(a[k])) return false;
   }
   // Sorted by initial value, a position is overwritten only after every position whose
   // initial value is smaller, so each source still holds its initial value when read.
@@ -167,19 +175,17 @@ bool collectMoves() {
   // positions is read off them in one pass, already in key order.
   where.reserve(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) {
-    const auto& [values, position] = a[k];
-    if (k == 0 || values.first != where.back().first) {
-      where.emplace_back(values.first, position);
+    if (k == 0 || initial(a[k]) != where.back().first) {
+      where.emplace_back(initial(a[k]), position(a[k]));
     } else {
-      where.back().second = std::min(where.back().second, position);
+      where.back().second = std::min(where.back().second, position(a[k]));
     }
   }
   ans.reserve(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) {
-    const auto& [values, position] = a[k];
-    const int source = firstPosition(values.second);
+    const int source = firstPosition(target(a[k]));
     if (source < 0) return false;
-    if (values.first != values.second) ans.emplace_back(position, source);
+    if (initial(a[k]) != target(a[k])) ans.emplace_back(position(a[k]), source);
   }
   return true;
 }
@@ -203,17 +209,12 @@ int main() {
   }
   answering = true;
 
-  doing = "reading n from transformation.in";
+  doing = "reading transformation.in";
   n = readItem(0);
   if (n < 0) reject("n is " + std::to_string(n) + ", below 0");
   if (n > N) reject("n is " + std::to_string(n) + ", above the limit of " + std::to_string(N));
-  doing = "reading initial value %d of transformation.in";
-  for (int i = 0; i < n; ++i) {
-    doingItem = i + 1;
-    a[i].first.first = readItem(1 + i);
-    a[i].second = i;
-  }
-  for (int i = 0; i < n; ++i) a[i].first.second = readItem(1 + n + i);
+  for (int i = 0; i < n; ++i) a[i] = {{readItem(1 + i), 0}, i};
+  for (int i = 0; i < n; ++i) a[i] = {{initial(a[i]), readItem(1 + n + i)}, i};
   // A read error can end the last token early; what was read up to it is not the input.
   if (readError() != 0) cannotRead();
 

@@ -19,6 +19,7 @@ using testing_support::Rng;
 using testing_support::RunResult;
 
 const testing_support::Program program(PROGRAM_PATH, "transformation");
+constexpr int N = 100010;  // the largest n the task allows
 
 std::string inputOf(const std::vector<int>& initial, const std::vector<int>& target) {
   std::string text = std::to_string(initial.size()) + "\n";
@@ -132,7 +133,7 @@ TEST(TransformationAnswers, RightOnRandomSmallInputs) {
 }
 
 TEST(TransformationAnswers, LargestInputs) {
-  const int n = 100010;
+  const int n = N;
   Rng rng(5);
   std::vector<int> initial(n), target(n);
   // Every position but the one holding the largest value changes.
@@ -192,8 +193,8 @@ TEST(TransformationRejects, InputThatEndsEarly) {
 TEST(TransformationRejects, EndlessInputAndOutOfMemory) {
   program.expectEndlessInputRefused("n is not an integer: " + testing_support::escapedNuls(40) +
                                     "...");
-  std::vector<int> distinct(100010);
-  for (int i = 0; i < 100010; ++i) distinct[i] = i;
+  std::vector<int> distinct(N);
+  for (int i = 0; i < N; ++i) distinct[i] = i;
   // The map of first positions and the moves are made once every value is read.
   program.expectOutOfMemory("0", inputOf(distinct, distinct), "collecting the moves");
 }
