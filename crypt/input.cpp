@@ -1,20 +1,16 @@
 #include "input.hpp"
 
 #include <cerrno>
-#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+
+char* input;
+std::size_t inputEnd;
 
 namespace {
-
-// On Windows a CR LF ends a line too, as the platform's text mode reads it. The file is
-// read in binary so that no byte is lost, and the CR is removed here. Elsewhere a CR is
-// an ordinary byte of the line.
-#ifdef _WIN32
-constexpr bool kCrLfEndsLine = true;
-#else
-constexpr bool kCrLfEndsLine = false;
-#endif
 
 // On Windows a 0x1A that is the last byte of the file is the DOS end-of-file mark, which
 // ends the input as text mode would read it; anywhere else it is an ordinary byte.
@@ -24,57 +20,71 @@ constexpr bool kDosEndMark = true;
 constexpr bool kDosEndMark = false;
 #endif
 
-unsigned char buffer[1 << 16];
-std::size_t at, end;
-bool ended;  // the last fread stopped short: the input is over
+// The first block: a small input needs no allocation at all.
+char first[1 << 16];
+// Read a block at a time, so that each block is decoded while it is still in the cache.
+constexpr std::size_t kBlock = 1 << 20;
+
+std::size_t capacity = sizeof first;
+std::size_t announced;  // the file's size when it has one; a hint only, never trusted
+bool ended;             // the last fread stopped short: the input is over
 int error;
 
-// Drops the DOS end-of-file mark from the end of the buffer once it is the file's last byte.
-void dropEndMark() {
-  if (!kDosEndMark || end == 0 || buffer[end - 1] != 0x1a) return;
-  const int next = ended ? EOF : std::getc(stdin);
-  if (next != EOF) {
-    std::ungetc(next, stdin);
-    return;
-  }
-  if (std::ferror(stdin)) error = errno;
-  --end;
-  ended = true;
+// The size the file has now, or 0 (a pipe, a device). Taken before the first read; the
+// file may still grow or shrink, so reading goes on until the end whatever it says.
+std::size_t fileSize() {
+  if (std::fseek(stdin, 0, SEEK_END) != 0) return 0;
+  const long size = std::ftell(stdin);
+  if (std::fseek(stdin, 0, SEEK_SET) != 0) error = errno;  // then no byte was read: say so
+  return size > 0 ? static_cast<std::size_t>(size) : 0;
 }
 
-bool refill() {
-  if (ended) return false;
-  at = 0;
-  end = std::fread(buffer, 1, sizeof buffer, stdin);
-  ended = end < sizeof buffer;  // fread stops short only at the end or on an error
-  if (std::ferror(stdin)) error = errno;
-  dropEndMark();
-  return end > 0;
+// The buffer with room for `bytes`, or nullptr. realloc can grow a large block without
+// copying it (and without holding both copies).
+char* resized(std::size_t bytes) {
+  if (input != first) return static_cast<char*>(std::realloc(input, bytes));
+  char* grown = static_cast<char*>(std::malloc(bytes));
+  if (grown) std::memcpy(grown, first, inputEnd);
+  return grown;
+}
+
+// Grows the buffer to the announced size (with room for the byte behind the input and a
+// read that finds the end), or when that is taken up or cannot be had, to twice its size.
+void grow() {
+  const std::size_t twice = capacity <= SIZE_MAX / 2 ? 2 * capacity : 0;
+  std::size_t wanted = announced < SIZE_MAX - 2 && announced + 2 > capacity ? announced + 2 : twice;
+  char* grown = wanted != 0 ? resized(wanted) : nullptr;
+  if (!grown && wanted != twice && twice != 0) grown = resized(wanted = twice);
+  if (!grown) {
+    // Reported as for any other allocation, by the program's new handler.
+    if (std::new_handler report = std::get_new_handler()) report();
+    throw std::bad_alloc();
+  }
+  input = grown;
+  capacity = wanted;
 }
 
 }  // namespace
 
-bool readLine(std::string& line) {
-  if (at == end && !refill()) return false;
-  line.clear();
-  for (;;) {
-    const char* from = reinterpret_cast<const char*>(buffer) + at;
-    const void* feed = std::memchr(from, '\n', end - at);
-    if (feed) {
-      const std::size_t bytes = static_cast<std::size_t>(static_cast<const char*>(feed) - from);
-      line.append(from, bytes);
-      at += bytes + 1;
-      if (kCrLfEndsLine && !line.empty() && line.back() == '\r') line.pop_back();
-      return true;
-    }
-    line.append(from, end - at);
-    at = end;
-    if (!refill()) return true;  // a last line without a line feed
+bool readMore() {
+  if (ended) return false;
+  if (capacity - inputEnd < 2) grow();  // one byte stays free behind the input
+  const std::size_t room = capacity - 1 - inputEnd;
+  const std::size_t wanted = room < kBlock ? room : kBlock;
+  const std::size_t got = std::fread(input + inputEnd, 1, wanted, stdin);
+  inputEnd += got;
+  if (got < wanted) {  // fread stops short only at the end or on an error
+    ended = true;
+    if (std::ferror(stdin)) error = errno;
+    if (kDosEndMark && inputEnd > 0 && input[inputEnd - 1] == 0x1a) --inputEnd;
   }
+  return got > 0;
 }
 
 int firstReadError() {
-  if (at == end) refill();
+  input = first;
+  announced = fileSize();
+  if (error == 0) readMore();
   return error;
 }
 

@@ -1,16 +1,21 @@
-// crypt.in, read through a buffer of the program's own, so that a failed read keeps its
-// reason.
+// crypt.in, read whole into one buffer of the program's own: the decoded lines are kept in
+// that same buffer, in place of the input they came from. A failed read keeps its reason.
 #pragma once
 
-#include <string>
+#include <cstddef>
 
-// Reads the next line into `line`, without its line feed (on Windows, without the CR of a
-// CR LF); every other byte belongs to it.
-// False when the input is over (or a read failed) before the line's first byte.
-bool readLine(std::string& line);
+// The input read so far: input[0, inputEnd). One byte more, input[inputEnd], may always be
+// written. The buffer moves when it grows: keep positions in it, not pointers.
+extern char* input;
+extern std::size_t inputEnd;
 
 // Makes the first read, before the output file is created, and returns readError().
 int firstReadError();
+
+// Reads more of the input behind inputEnd, growing the buffer when it is full (out of
+// memory goes to the program's new handler). False, with nothing read, once the input is
+// over (or a read failed). On Windows the DOS end-of-file mark is then no longer part of it.
+bool readMore();
 
 // The reason (an errno value) of the read error that ended the input, or 0.
 int readError();

@@ -9,11 +9,10 @@
 #include <cstring>
 #include <new>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "decode.hpp"
 #include "input.hpp"
+#include "lines.hpp"
 
 namespace {
 
@@ -33,9 +32,9 @@ bool answering;  // crypt.out has been created
   fail(what.c_str());
 }
 
-// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+// What the run is doing, for the out-of-memory message: a format with one %lld, the item.
 const char* doing = "starting";
-int doingItem;
+long long doingItem;
 
 // Runs where operator new would throw, also inside the standard library, which would
 // otherwise turn the failure into a failed read; it must not allocate.
@@ -77,29 +76,24 @@ int main() {
   }
   answering = true;
 
-  for (char c : std::string("aeiouy")) key_letter[c] = true;
-  std::vector<std::string> decoded;
-  std::string line;
+  for (unsigned char c : std::string("aeiouy")) key_letter[c] = true;
+  // Each block read is decoded at once: the lines after one that is not a valid encoding
+  // are never read, and the block is still in the cache.
+  bool valid;
   for (;;) {
-    doingItem = static_cast<int>(decoded.size()) + 1;
-    doing = "reading line %d of crypt.in";
-    if (!readLine(line)) break;
-    doing = "decoding line %d of crypt.in";
-    if (impossible(line)) {
-      // A read error may have cut the line: what was read is then not the input.
-      if (readError() != 0) break;
-      doing = "writing crypt.out";
-      std::fputs("impossible\n", stdout);  // the lines after this one are never read
-      finishOutput();
-      return 0;
-    }
-    decoded.push_back(std::move(line));
+    valid = decodeLines(input, inputEnd);
+    if (!valid) break;
+    doingItem = decodedLines + 1;
+    doing = "reading line %lld of crypt.in";
+    if (!readMore()) break;
   }
-  if (readError() != 0) cannotRead();
+  if (readError() != 0) cannotRead();  // what was read is then not the input
+  if (valid) valid = decodeLastLine(input, inputEnd);
   doing = "writing crypt.out";
-  for (const std::string& text : decoded) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::putc('\n', stdout);
+  if (valid) {
+    std::fwrite(input, 1, decodedEnd, stdout);
+  } else {
+    std::fputs("impossible\n", stdout);
   }
   finishOutput();
   return 0;

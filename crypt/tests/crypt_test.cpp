@@ -112,6 +112,12 @@ TEST(CryptAnswers, WholeFilesByteForByte) {
   program.expectAnswer("bafa\n\032", dos ? "ba\n" : "ba\n\032\n");
   const std::string buffer = std::string(65535, 'b') + "\032";
   program.expectAnswer(buffer, dos ? buffer.substr(0, 65535) + "\n" : buffer + "\n");
+  // A key letter, its syllable and a CR LF on either side of the first read's end, which
+  // falls within a few bytes of 64 KiB.
+  for (std::size_t length = 65530; length < 65538; ++length) {
+    const std::string line = std::string(length, 'b') + "ofa";
+    program.expectAnswer(line + "\r\nafa\n", expectedOutput(line + "\r\nafa\n"));
+  }
   program.expectAnswer("afafa\n", "impossible\n");
   program.expectAnswer("bcd\nqwfafa", "bcd\nqwfa\n");
 }
