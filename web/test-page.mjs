@@ -3,8 +3,9 @@
 // Debian's Chromium, headless, driven by puppeteer-core, with the page served from
 // 127.0.0.1 by this script. Each program answers its bundled example with the bytes of
 // its expected.out; a refused input shows its one line and status 1; a line the grammar
-// refuses shows the assertion report and status 134; a 64 MiB crypt.in picked as a file
-// is answered whole. SOLVERS_PAGE_SCREENSHOT=FILE also saves a picture of the last run.
+// refuses shows the assertion report and status 134, and the deepest one that report or
+// the page's line that the browser's stack is too small; a 64 MiB crypt.in picked as a
+// file is answered whole. SOLVERS_PAGE_SCREENSHOT=FILE also saves a picture of the last run.
 import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -130,6 +131,16 @@ check(shown.status === '134' &&
       shown.err.startsWith("Assertion failed: ptr < n && s[ptr++] == ')' (expression/parser.cpp") &&
       bytesOf(shown)?.length === 0,
   `expression: a refused line gave status ${shown.status}, "${shown.err}"`);
+
+// The deepest line the length limit allows, which the grammar refuses at its end: the
+// browser's stack cannot be chosen, so a page may fall short of it, but it must say so in
+// its one line, never answer.
+await pickFile('expression', '('.repeat(524285) + '1\n0\n');
+shown = await runShown('expression');
+check(shown.status === '134' && bytesOf(shown)?.length === 0 &&
+      (shown.err.startsWith("Assertion failed: ptr < n && s[ptr++] == ')'") ||
+       /^the browser's stack is too small for this input \([^\n]*\)\n$/.test(shown.err)),
+  `expression: the deepest line gave status ${shown.status}, "${shown.err}"`);
 
 // A crypt.in of 64 MiB in lines of about 80 bytes, built from words whose decoding is known.
 const words = [['pafarifas', 'paris'], ['hefallofa', 'hello'], ['wofarld', 'world'],

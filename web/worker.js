@@ -86,8 +86,8 @@ self.onmessage = async ({ data: { program, input } }) => {
       // Anything else is a fault of the run, named as the browser names it.
       status = 134;
       if (!(error instanceof WebAssembly.RuntimeError && /unreachable/.test(error.message))) {
-        fault = error instanceof RangeError
-          ? 'the browser\'s stack is too small for this input (its nesting is too deep for a page)'
+        fault = /call stack/i.test(error.message)
+          ? `the browser's stack is too small for this input (${error.message})`
           : `the module stopped: ${error.message}`;
       }
     }
