@@ -86,6 +86,7 @@ async function runShown(program) {
     }
     document.body.dataset.state = 'ready';
     return {
+      time: document.getElementById('time').textContent,
       status: document.getElementById('status').textContent,
       err: document.getElementById('stderr').textContent,
       output: output === null ? null : output,
@@ -165,6 +166,7 @@ shown = await runShown('crypt');
 check(shown.status === '0' && shown.err === '' &&
       bytesOf(shown)?.equals(Buffer.from(decoded.join('\n') + '\n')),
   `crypt: a 64 MiB crypt.in gave status ${shown.status}, "${shown.err}"`);
+const cryptTime = shown.time;
 
 // The picture of a run, for a person to look at: the example of expression.
 if (process.env.SOLVERS_PAGE_SCREENSHOT) {
@@ -180,5 +182,5 @@ server.close();
 rmSync(scratch, { recursive: true, force: true });
 for (const failure of failures) console.error(`page test: ${failure}`);
 console.log(`page test in ${version} (${kChromium}): ${checks - failures.length} of ${checks} ` +
-  `checks passed`);
+  `checks passed; the 64 MiB crypt.in ran in ${cryptTime}`);
 process.exit(failures.length === 0 ? 0 : 1);
