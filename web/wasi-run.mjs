@@ -19,9 +19,10 @@ import { Worker, isMainThread, parentPort, workerData } from 'node:worker_thread
 // set before any code is optimised.
 setFlagsFromString('--no-turbo-fast-api-calls');
 
-// The worker's stack: expression's deepest line, 524285 nested parentheses, takes about
-// 0.6 KiB of the engine's stack per level in the baseline code that a module first runs
-// in; the rest of the set needs almost none. Only what is used becomes memory.
+// The worker's stack: expression's deepest line, 524285 nested parentheses, takes 112 to
+// 128 MiB of the engine's stack in the baseline code that a module first runs in (Node 20);
+// 1 GiB leaves room for an engine with larger frames. The rest of the set needs almost
+// none, and only what a run uses becomes memory.
 const kStackMiB = 1024;
 const kAbortStatus = 134;
 
