@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#ifndef __wasi__  // WASI has no signals
 #include <csignal>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

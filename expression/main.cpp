@@ -2,7 +2,9 @@
 // the expression with that operator switched ('+' to '*', '*' to '+').
 #include <algorithm>
 #include <cerrno>
+#ifndef __wasi__  // WASI has no signals
 #include <csignal>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

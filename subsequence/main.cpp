@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#ifndef __wasi__  // WASI has no signals
 #include <csignal>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -84,13 +84,24 @@ std::string plainText(const std::string& written) {
   return text;
 }
 
+bool wasiTarget() {
+  return target().system == "WASI";
+}
+
+bool devicesReachable() {
+  return !wasiTarget();
+}
+
 bool abortedByAssertion(const RunResult& result) {
-  return windowsTarget() ? result.exit_code == 3 : result.signal == SIGABRT;
+  if (windowsTarget()) return result.exit_code == 3;
+  if (wasiTarget()) return result.exit_code == 134;  // abort() traps; the runner says 134
+  return result.signal == SIGABRT;
 }
 
 std::string assertionReport(const std::string& condition) {
-  return windowsTarget() ? "Assertion failed: " + condition + ", file "
-                         : "Assertion `" + condition + "' failed";
+  if (windowsTarget()) return "Assertion failed: " + condition + ", file ";
+  if (wasiTarget()) return "Assertion failed: " + condition + " (";
+  return "Assertion `" + condition + "' failed";
 }
 
 }  // namespace testing_support

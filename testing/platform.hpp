@@ -1,5 +1,5 @@
 // What differs between the builds whose programs the tests run: the native build, and a
-// cross-build (Windows, ARM64 Linux) whose programs run here under the emulator that its
+// cross-build (Windows, ARM64 Linux, WASI) whose programs run here under the emulator that its
 // toolchain file names.
 #pragma once
 
@@ -25,6 +25,16 @@ std::vector<std::string> emulatedCommand(const std::string& program);
 // text files the Windows way and end a failed assertion with exit status 3.
 bool windowsTarget();
 
+// True when the programs under test are WebAssembly modules for WASI, run by Node: there
+// a failed assertion reports itself as the WASI C library does, and abort() ends the
+// module with a trap, which the runner turns into exit status 134.
+bool wasiTarget();
+
+// Whether a program can be given a device (/dev/full, /dev/zero) through a link in its
+// folder: not for WASI, whose runtime keeps a module inside the folder it was given and
+// finds a link's absolute target inside that folder too.
+bool devicesReachable();
+
 // How many of a random differential test's `count` seeded cases to run: all natively;
 // under an emulator, where each start of a program costs far more, the first fifth,
 // which still sends every kind of case through the target's reads and writes.
@@ -39,7 +49,7 @@ std::string platformText(const std::string& text);
 std::string plainText(const std::string& written);
 
 // Whether the run ended the way a failed assertion ends a program on its platform (the
-// abort signal on Linux, exit status 3 on Windows), and the words of the platform's
+// abort signal on Linux, exit status 3 on Windows, 134 for WASI), and the words of the platform's
 // assertion report that name the failed condition.
 bool abortedByAssertion(const RunResult& result);
 std::string assertionReport(const std::string& condition);

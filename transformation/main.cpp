@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#ifndef __wasi__  // WASI has no signals
 #include <csignal>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

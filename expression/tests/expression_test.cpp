@@ -321,13 +321,15 @@ TEST(ExpressionRejects, FilesThatCannotBeReadOrWritten) {
 
   // On a full disk the answers given before a refused query cannot be written either; the
   // refusal, found first, is the one line.
-  testing_support::ScratchDir full;
-  full.write("expression.in", "2*3*4\n2\n2 x\n");
-  full.symlink("expression.out", "/dev/full");
-  RunResult r = full.run(PROGRAM_PATH, "expression");
-  EXPECT_EQ(r.exit_code, 1) << describe(r);
-  EXPECT_EQ(r.err,
-            testing_support::platformText("expression: query 2 is not a 32-bit integer: x\n"));
+  if (testing_support::devicesReachable()) {
+    testing_support::ScratchDir full;
+    full.write("expression.in", "2*3*4\n2\n2 x\n");
+    full.symlink("expression.out", "/dev/full");
+    RunResult r = full.run(PROGRAM_PATH, "expression");
+    EXPECT_EQ(r.exit_code, 1) << describe(r);
+    EXPECT_EQ(r.err,
+              testing_support::platformText("expression: query 2 is not a 32-bit integer: x\n"));
+  }
 
   // A file-size limit met in the fourth buffer of answers: the lines written whole stay.
   // Last, since no file-size limit can be set under an emulator: the test stops here.
