@@ -8,6 +8,21 @@
 #include "parser.hpp"
 #include "search.hpp"
 
+// AddressSanitizer may keep frames apart from the stack (ASAN_OPTIONS=
+// detect_stack_use_after_return=1) while its room for them lasts; deeper, they are on the
+// stack in full. Every instrumented function reads this flag, which the probe clears so
+// that it measures frames in full.
+#if defined(__SANITIZE_ADDRESS__)
+#define EXPRESSION_FAKE_FRAMES 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define EXPRESSION_FAKE_FRAMES 1
+#endif
+#endif
+#ifdef EXPRESSION_FAKE_FRAMES
+extern "C" int __asan_option_detect_stack_use_after_return;
+#endif
+
 namespace {
 
 // The probe's lines: one nesting level repeated, then "1" and the closing parentheses.
@@ -39,7 +54,7 @@ std::size_t region = std::size_t{32} << 10;  // the bytes painted below the prob
 std::size_t parseLevel;  // a nesting level in the parser: three nested calls
 std::size_t walkLone;    // a node of one operand in the walk
 std::size_t walkSplit;   // a node of several operands
-std::size_t bottom;      // the most that a probe at the shallow depth took
+std::size_t bottom;      // the most a first run at the shallow depth took, above and below
 
 // Paints the `bytes` below the caller's frame, or reads back how far down from their top
 // something wrote over the paint since then. Both are this one function, called from the
@@ -125,17 +140,20 @@ int measure() {
       region *= 4;
       return 1;
     }
-    // Each level costs at most what the whole shallow probe took, over its levels.
-    const std::size_t shallow = std::max(first, std::max(parseShallow, walkShallow));
-    if (shallow / kShallow * kDeep >= region / 2) {
-      region = shallow / kShallow * kDeep * 4;
+    // A level costs at most what the second shallow run took, over its levels: the deep
+    // probe takes at most that many more than the first shallow run, and is started only
+    // with room to spare.
+    const std::size_t deepest =
+        first + std::max(parseShallow, walkShallow) / kShallow * (kDeep - kShallow);
+    if (deepest >= region / 2) {
+      region = 4 * deepest;
       return 1;
     }
+    bottom = std::max(bottom, first);
     if (!probe(shape, kDeep, parseDeep, walkDeep, first)) {
       region *= 4;
       return 1;
     }
-    bottom = std::max(bottom, shallow);
     parseLevel = std::max(parseLevel, perLevel(parseShallow, parseDeep));
     const std::size_t walk = perLevel(walkShallow, walkDeep);
     if (shape.split == 0) {
@@ -151,15 +169,21 @@ int measure() {
 }  // namespace
 
 int measureStack(std::size_t& bytes) {
+#ifdef EXPRESSION_FAKE_FRAMES
+  const int fakeFrames = __asan_option_detect_stack_use_after_return;
+  __asan_option_detect_stack_use_after_return = 0;
+#endif
   // The region is painted below the probe's frame; twice its size leaves the probe's own
   // frames room above it, since the probe is stopped before it could need more.
-  for (;;) {
+  int error = 0;
+  for (int status = 1; status != 0 && error == 0;) {
     bytes = 2 * region;
-    if (bytes > std::size_t{1} << 30) return ENOMEM;
-    int status = 1;
-    if (int error = runWithStack(bytes, measure, status)) return error;
-    if (status == 0) return 0;
+    error = bytes > std::size_t{1} << 30 ? ENOMEM : runWithStack(bytes, measure, status);
   }
+#ifdef EXPRESSION_FAKE_FRAMES
+  __asan_option_detect_stack_use_after_return = fakeFrames;
+#endif
+  return error;
 }
 
 std::size_t stackBytes(int depth, int length) {
