@@ -62,8 +62,11 @@ std::size_t bottom;      // the most a first run at the shallow depth took, abov
 // was written, and maybe more below it.
 [[gnu::noinline]] std::size_t painted(std::size_t bytes, bool paint) {
   // volatile: the writes are to memory that is given back at once, the reads of memory
-  // that nothing here wrote.
-  auto* words = static_cast<volatile std::uint64_t*>(__builtin_alloca(bytes));
+  // that nothing here wrote. The address passes through a volatile too, so that the
+  // compiler does not take the reads for reads of memory it knows to be unwritten.
+  volatile std::uint64_t* volatile base =
+      static_cast<volatile std::uint64_t*>(__builtin_alloca(bytes));
+  volatile std::uint64_t* words = base;
   const std::size_t count = bytes / sizeof *words;
   if (paint) {
     for (std::size_t i = 0; i < count; ++i) words[i] = kPaint;
