@@ -49,7 +49,7 @@ constexpr std::size_t kMargin = std::size_t{256} << 10;
 
 constexpr std::uint64_t kPaint = 0xa5c3a5c35a3c5a3c;
 
-std::size_t region = std::size_t{32} << 10;  // the bytes painted below the probe
+std::size_t region = std::size_t{16} << 10;  // the bytes painted below the probe
 
 std::size_t parseLevel;  // a nesting level in the parser: three nested calls
 std::size_t walkLone;    // a node of one operand in the walk
