@@ -11,15 +11,14 @@ struct Job {
 
 }  // namespace
 
-#ifdef _WIN32
+#if defined(_WIN32)
 
 #include <windows.h>
 
 namespace {
 
-// The main thread's stack reserve, set when linking (expression/CMakeLists.txt). A MiB of
-// it is left for what runs before main and for the guard pages Windows keeps below it.
-constexpr std::size_t kReserve = std::size_t{64} << 20;
+// Windows keeps guard pages at the low end of a thread's stack reserve.
+constexpr std::size_t kGuard = std::size_t{64} << 10;
 
 DWORD WINAPI start(void* arg) {
   Job* job = static_cast<Job*>(arg);
@@ -30,7 +29,13 @@ DWORD WINAPI start(void* arg) {
 }  // namespace
 
 int runWithStack(std::size_t bytes, int (*body)(), int& status) {
-  if (bytes <= kReserve - (std::size_t{1} << 20)) {
+  // The main thread's reserve is set when linking (expression/CMakeLists.txt); what is left
+  // of it is read here, below this frame.
+  ULONG_PTR low = 0;
+  ULONG_PTR high = 0;
+  GetCurrentThreadStackLimits(&low, &high);
+  const auto here = reinterpret_cast<ULONG_PTR>(&low);
+  if (here > low && here - low >= bytes + kGuard) {
     status = body();
     return 0;
   }
@@ -60,7 +65,7 @@ int runWithStack(std::size_t, int (*body)(), int& status) {
   return 0;
 }
 
-#else
+#else  // POSIX
 
 #include <alloca.h>
 #include <malloc.h>

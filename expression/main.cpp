@@ -1,6 +1,5 @@
 // expression: for each queried operator of one expression, the value modulo 1000000007 of
 // the expression with that operator switched ('+' to '*', '*' to '+').
-#include <algorithm>
 #include <cerrno>
 #ifndef __wasi__  // WASI has no signals
 #include <csignal>
@@ -16,6 +15,7 @@
 #include "output.hpp"
 #include "parser.hpp"
 #include "search.hpp"
+#include "stack_need.hpp"
 
 int b[kCapacity];  // the queries, as 0-based positions
 int k;             // how many there are
@@ -23,43 +23,6 @@ int k;             // how many there are
 namespace {
 
 constexpr int kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
-
-// The stack the parser and the walk need, measured per build on the deepest lines the
-// capacity allows ('(' nested 524285 deep; "1+1*(" repeated):
-// - Release, g++ 12 and clang 14 on Linux: the parser takes 112 bytes per nesting level
-//   (three frames); the walk 144 (g++) to 160 (clang) per frame, and it makes a frame only
-//   for a node of two or more operands, each of which needs an operator and an operand of
-//   its own besides the parentheses: at most two per level and one per three characters.
-// - Release, MinGW-w64 g++ 12 for Windows, whose calls keep room for four arguments on the
-//   stack: 224 bytes per level for the parser, 176 per walk frame.
-// - AddressSanitizer (RelWithDebInfo) and unoptimised builds: up to 1184 bytes per level,
-//   and calls there do not become jumps.
-// The figures below add a margin of about a third, and room for what runs below the first
-// level (main, the reads, the assertion report).
-#if defined(__SANITIZE_ADDRESS__)
-#define EXPRESSION_LARGE_FRAMES 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define EXPRESSION_LARGE_FRAMES 1
-#endif
-#endif
-#if !defined(__OPTIMIZE__)
-#define EXPRESSION_LARGE_FRAMES 1
-#endif
-std::size_t stackBytes(int depth) {
-  const auto levels = static_cast<std::size_t>(depth) + 1;
-#ifdef EXPRESSION_LARGE_FRAMES
-  return (std::size_t{1} << 20) + 1600 * levels;
-#else
-#ifdef _WIN32
-  constexpr std::size_t kParseLevel = 300, kWalkFrame = 232;
-#else
-  constexpr std::size_t kParseLevel = 160, kWalkFrame = 224;
-#endif
-  const std::size_t walkFrames = std::min(2 * levels, (static_cast<std::size_t>(n) + 2) / 3);
-  return (std::size_t{256} << 10) + std::max(kParseLevel * levels, kWalkFrame * walkFrames);
-#endif
-}
 
 // Ends the run: one line on standard error, status 1. The answers already given are
 // written first, so expression.out holds exactly the complete answer lines; a write that
@@ -93,6 +56,13 @@ void outOfMemory() {
 
 [[noreturn]] void cannotWrite(int reason) {
   reject(std::string("cannot write expression.out: ") + std::strerror(reason));
+}
+
+// A stack that runWithStack could not make: no memory for it, or no thread to run on it.
+[[noreturn]] void noStack(int error, std::size_t bytes, const std::string& purpose) {
+  if (error == ENOMEM) outOfMemory();
+  reject("cannot start a thread with a " + std::to_string((bytes >> 20) + 1) + " MiB stack " +
+         purpose + ": " + std::strerror(error));
 }
 
 // Reads the first line into s, without its line feed or a carriage return before it.
@@ -209,22 +179,23 @@ int main() {
   }
   startAnswers();
 
+  // Before the line is read: the probe parses lines of its own.
+  doing = "measuring the stack a nesting level takes";
+  std::size_t probeBytes = 0;
+  if (int error = measureStack(probeBytes)) {
+    noStack(error, probeBytes, "for measuring the stack a nesting level takes");
+  }
+
   doing = "reading the expression line";
   readExpressionLine();
   if (readError() != 0) cannotRead();
   const int depth = nestingDepth();
-  const std::size_t bytes = stackBytes(depth);
+  const std::size_t bytes = stackBytes(depth, n);
   int status = 1;
-  int error = runWithStack(bytes, solve, status);
-  if (error == ENOMEM) {
+  if (int error = runWithStack(bytes, solve, status)) {
     doing = "making the stack for a line nested %d deep";
     doingItem = depth;
-    outOfMemory();
-  }
-  if (error != 0) {
-    reject("cannot start a thread with a " + std::to_string((bytes >> 20) + 1) +
-           " MiB stack for a line nested " + std::to_string(depth) +
-           " deep: " + std::strerror(error));
+    noStack(error, bytes, "for a line nested " + std::to_string(depth) + " deep");
   }
   return status;
 }

@@ -14,8 +14,6 @@ std::pair<int, int> pos[kCapacity];
 
 namespace {
 
-constexpr int P = 1000000007;
-
 // A line that parses makes at most its length plus 2 nodes, which the store holds. A line
 // that breaks the grammar can make up to twice as many before a check stops it ('('
 // nested 524285 deep): the nodes past the store's end are numbered but not kept, since

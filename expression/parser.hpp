@@ -10,11 +10,12 @@
 #include "int_array.hpp"
 
 constexpr int kCapacity = 524288;  // nodes, and so characters: a line of n makes <= n + 2 nodes
+constexpr int P = 1000000007;      // every value is kept modulo P, the parser's and the walk's
 
 // All zero is an empty number leaf: the node store is zero-filled storage (IntArray).
 struct Node {
   char op;            // '+' sum, '*' product, 0 number leaf
-  int value;          // the subexpression's value modulo 1000000007
+  int value;          // the subexpression's value modulo P
   IntArray children;  // operands, left to right
 };
 static_assert(std::is_trivial_v<Node> && std::is_trivially_destructible_v<Node>);

@@ -4,8 +4,6 @@ IntArray ifChanged[kCapacity];
 
 namespace {
 
-constexpr int P = 1000000007;
-
 // Each visit takes its prefix and suffix arrays from this stack of slots and gives them
 // back when it ends: the lifetimes of arrays local to the visit, without two allocations
 // per node. The operand counts of all nodes add up to fewer than the nodes, so it never

@@ -8,6 +8,6 @@
 // ifChanged[v][j]: the answer for the operator between operands j and j + 1 of node v.
 extern IntArray ifChanged[kCapacity];
 
-// Visits node v, whose context is (C, D): the whole expression is C * x + D modulo
-// 1000000007 when v's subexpression has the value x. Fills ifChanged below v.
+// Visits node v, whose context is (C, D): the whole expression is C * x + D modulo P
+// when v's subexpression has the value x. Fills ifChanged below v.
 void dfs(int v, int C, int D);

@@ -12,8 +12,6 @@
 
 namespace expression_test {
 
-constexpr long long P = 1000000007;
-
 // Clears what the previous parse left (nodes, operator map, answers) and parses `line`.
 inline int parseLine(const std::string& line) {
   for (int v = 0; v < sz; ++v) {
