@@ -6,7 +6,6 @@
 
 std::size_t decodedEnd;
 std::size_t lineStart;
-long long decodedLines;
 
 namespace {
 
@@ -31,7 +30,6 @@ bool decodeOne(char* text, std::size_t lineEnd, std::size_t next) {
   *end++ = '\n';
   decodedEnd = static_cast<std::size_t>(end - text);
   lineStart = next;
-  ++decodedLines;
   return true;
 }
 

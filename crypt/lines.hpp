@@ -5,10 +5,9 @@
 #include <cstddef>
 
 // text[0, decodedEnd) holds the decoded lines; text[lineStart, ...) is input not yet
-// decoded (the start of a line); decodedLines counts the lines decoded.
+// decoded (the start of a line).
 extern std::size_t decodedEnd;
 extern std::size_t lineStart;
-extern long long decodedLines;
 
 // Decodes every line of text[lineStart, end) that its line feed ends (on Windows a CR LF
 // ends it too, without the CR). False at the first line that is not a valid encoding.

@@ -20,12 +20,16 @@ namespace {
 
 bool answering;  // crypt.out has been created
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// What a failed run leaves in crypt.out: nothing. Buffered output is dropped and an
 // output file already created is cut back to empty, so it never holds part of an answer.
+void keepAnswered() {
+  if (!answering) return;
+  [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+}
+
+// Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
 [[noreturn]] void fail(const char* what) {
-  if (answering) {
-    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
-  }
+  keepAnswered();
   std::fprintf(stderr, "crypt: %s\n", what);
   std::_Exit(1);
 }
@@ -34,16 +38,14 @@ bool answering;  // crypt.out has been created
   fail(what.c_str());
 }
 
-// What the run is doing, for the out-of-memory message: a format with one %lld, the item.
+// What the run is doing, for the out-of-memory message.
 const char* doing = "starting";
-long long doingItem;
 
 // Runs where operator new would throw, also inside the standard library, which would
 // otherwise turn the failure into a failed read; it must not allocate.
 void outOfMemory() {
-  char message[160] = "out of memory while ";
-  const std::size_t used = std::strlen(message);
-  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  char message[160];
+  std::snprintf(message, sizeof message, "out of memory while %s", doing);
   fail(message);
 }
 
@@ -85,8 +87,7 @@ int main() {
   for (;;) {
     valid = decodeLines(input, inputEnd);
     if (!valid) break;
-    doingItem = decodedLines + 1;
-    doing = "reading line %lld of crypt.in";
+    doing = "reading crypt.in";
     if (!readMore()) break;
   }
   if (readError() != 0) cannotRead();  // what was read is then not the input

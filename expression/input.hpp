@@ -21,6 +21,10 @@ Read readInt(int& value);
 // each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
+// What is wrong with the integer readInt refused with `read` (notInteger or outOfRange),
+// as a message goes on after the item's name: " is not an integer: 1x".
+std::string whatIsWrong(Read read);
+
 // An input byte as messages show it: itself when it is printable ASCII, else \xNN.
 std::string shown(char c);
 

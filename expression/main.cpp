@@ -24,11 +24,16 @@ namespace {
 
 constexpr int kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
 
-// Ends the run: one line on standard error, status 1. The answers already given are
-// written first, so expression.out holds exactly the complete answer lines; a write that
-// fails here is not reported, since the problem found first is.
-[[noreturn]] void fail(const char* what) {
+// What a failed run leaves in expression.out: the answers already given are written, so it
+// holds exactly the complete answer lines; a write that fails here is not reported, since
+// the problem found first is.
+void keepAnswered() {
   flushAnswers();
+}
+
+// Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
+[[noreturn]] void fail(const char* what) {
+  keepAnswered();
   std::fprintf(stderr, "expression: %s\n", what);
   std::_Exit(1);
 }
@@ -37,16 +42,14 @@ constexpr int kMaxLine = kCapacity - 2;  // a line of n characters makes at most
   fail(what.c_str());
 }
 
-// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+// What the run is doing, for the out-of-memory message.
 const char* doing = "starting";
-int doingItem;
 
 // Runs where operator new would throw, also inside the standard library, which would
 // otherwise turn the failure into a failed read; it must not allocate.
 void outOfMemory() {
-  char message[160] = "out of memory while ";
-  const std::size_t used = std::strlen(message);
-  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  char message[160];
+  std::snprintf(message, sizeof message, "out of memory while %s", doing);
   fail(message);
 }
 
@@ -107,7 +110,8 @@ std::string notAnOperator(int p, int parsedTo) {
 }
 
 void answerQueries(int parsedTo) {
-  switch (readInt(k)) {
+  const Read countRead = readInt(k);
+  switch (countRead) {
     case Read::ok:
       if (k > kCapacity) {
         reject("the query count is " + std::to_string(k) + ", above the limit of " +
@@ -120,12 +124,13 @@ void answerQueries(int parsedTo) {
       break;
     case Read::notInteger:
     case Read::outOfRange:
-      reject("the query count is not a 32-bit integer: " + refusedToken());
+      reject("the query count" + whatIsWrong(countRead));
   }
   for (int i = 0; i < k; ++i) {
     auto query = [i] { return "query " + std::to_string(i + 1); };  // only for messages
     int p = 0;
-    switch (readInt(p)) {
+    const Read read = readInt(p);
+    switch (read) {
       case Read::ok:
         break;
       case Read::missing:
@@ -134,7 +139,7 @@ void answerQueries(int parsedTo) {
                std::to_string(k) + " queries");
       case Read::notInteger:
       case Read::outOfRange:
-        reject(query() + " is not a 32-bit integer: " + refusedToken());
+        reject(query() + whatIsWrong(read));
     }
     // A read error can end the last query early; what was read up to it is not a query.
     if (readError() != 0) cannotRead();
@@ -193,8 +198,9 @@ int main() {
   const std::size_t bytes = stackBytes(depth, n);
   int status = 1;
   if (int error = runWithStack(bytes, solve, status)) {
-    doing = "making the stack for a line nested %d deep";
-    doingItem = depth;
+    static char making[64];
+    std::snprintf(making, sizeof making, "making the stack for a line nested %d deep", depth);
+    doing = making;
     noStack(error, bytes, "for a line nested " + std::to_string(depth) + " deep");
   }
   return status;

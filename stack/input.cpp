@@ -125,6 +125,12 @@ std::string refusedToken() {
   return length > kShown ? text + "..." : text;
 }
 
+std::string whatIsWrong(Read read) {
+  const char* wrong =
+      read == Read::outOfRange ? " is outside the signed 32-bit range: " : " is not an integer: ";
+  return wrong + refusedToken();
+}
+
 int firstReadError() {
   if (take() != EOF) --at;
   return error;

@@ -27,12 +27,16 @@ namespace {
 
 bool answering;  // stack.out has been created
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// What a failed run leaves in stack.out: nothing. Buffered output is dropped and an
 // output file already created is cut back to empty, so it never holds part of an answer.
+void keepAnswered() {
+  if (!answering) return;
+  [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+}
+
+// Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
 [[noreturn]] void fail(const char* what) {
-  if (answering) {
-    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
-  }
+  keepAnswered();
   std::fprintf(stderr, "stack: %s\n", what);
   std::_Exit(1);
 }
@@ -63,7 +67,8 @@ std::string itemName(int index) {
 
 int readItem(int index) {
   int value = 0;
-  switch (readInt(value)) {
+  const Read read = readInt(value);
+  switch (read) {
     case Read::ok:
       break;
     case Read::missing:
@@ -72,9 +77,8 @@ int readItem(int index) {
       reject(itemName(index) + " is missing: input ends after " + std::to_string(index - 1) +
              " of " + std::to_string(n) + " values");
     case Read::notInteger:
-      reject(itemName(index) + " is not an integer: " + refusedToken());
     case Read::outOfRange:
-      reject(itemName(index) + " is outside the signed 32-bit range: " + refusedToken());
+      reject(itemName(index) + whatIsWrong(read));
   }
   return value;
 }

@@ -42,12 +42,16 @@ namespace {
 
 bool answering;  // transformation.out has been created
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// What a failed run leaves in transformation.out: nothing. Buffered output is dropped and an
 // output file already created is cut back to empty, so it never holds part of an answer.
+void keepAnswered() {
+  if (!answering) return;
+  [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+}
+
+// Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
 [[noreturn]] void fail(const char* what) {
-  if (answering) {
-    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
-  }
+  keepAnswered();
   std::fprintf(stderr, "transformation: %s\n", what);
   std::_Exit(1);
 }
@@ -83,7 +87,8 @@ std::string itemName(int count) {
 // Reads integer number `count` of the input (from 0).
 int readItem(int count) {
   int value = 0;
-  switch (readInt(value)) {
+  const Read read = readInt(value);
+  switch (read) {
     case Read::ok:
       break;
     case Read::missing:
@@ -92,9 +97,8 @@ int readItem(int count) {
       reject(itemName(count) + " is missing: input ends after " + std::to_string(count) +
              (count == 1 ? " integer" : " integers"));
     case Read::notInteger:
-      reject(itemName(count) + " is not an integer: " + refusedToken());
     case Read::outOfRange:
-      reject(itemName(count) + " is outside the signed 32-bit range: " + refusedToken());
+      reject(itemName(count) + whatIsWrong(read));
   }
   return value;
 }

@@ -57,7 +57,7 @@ TEST(ExpressionAnswers, WhatTheInputFormatAllows) {
   program.expectAnswer("2+3\n-4\n", "");               // a negative count asks nothing
   program.expectAnswer("1+2)+3\n1\n2\n", "2\n");       // the rest after an unmatched ')' is ignored
   program.expectAnswer("2+3\n1 2 and more\n", "6\n");  // input after the last query is not read
-  program.expectEndMarkDropped("2+3\n1\n2", "6\n", "query 1 is not a 32-bit integer: 2\\x1a");
+  program.expectEndMarkDropped("2+3\n1\n2", "6\n", "query 1 is not an integer: 2\\x1a");
 }
 
 TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
@@ -269,18 +269,19 @@ TEST(ExpressionRejects, LineLongerThanTheNodeStoreAllows) {
 }
 
 TEST(ExpressionRejects, QueryCountThatIsNotACount) {
-  program.expectRefused("2+3\nx\n", "the query count is not a 32-bit integer: x");
-  program.expectRefused("2+3\n1.0\n2\n", "the query count is not a 32-bit integer: 1.0");
+  program.expectRefused("2+3\nx\n", "the query count is not an integer: x");
+  program.expectRefused("2+3\n1.0\n2\n", "the query count is not an integer: 1.0");
   program.expectRefused("2+3\n99999999999\n",
-                        "the query count is not a 32-bit integer: 99999999999");
+                        "the query count is outside the signed 32-bit range: 99999999999");
   program.expectRefused("2+3\n524289\n", "the query count is 524289, above the limit of 524288");
 }
 
 TEST(ExpressionRejects, QueriesThatAreNotIntegersOrAreMissing) {
-  program.expectRefused("2*3*4\n3\n2 x 4\n", "query 2 is not a 32-bit integer: x", "14\n");
+  program.expectRefused("2*3*4\n3\n2 x 4\n", "query 2 is not an integer: x", "14\n");
   program.expectRefused("2*3*4\n3\n2 4\n", "query 3 is missing: input ends after 2 of 3 queries",
                         "14\n10\n");
-  program.expectRefused("2*3*4\n1\n2147483648\n", "query 1 is not a 32-bit integer: 2147483648");
+  program.expectRefused("2*3*4\n1\n2147483648\n",
+                        "query 1 is outside the signed 32-bit range: 2147483648");
 }
 
 TEST(ExpressionRejects, PositionsThatNameNoConsumedOperator) {
@@ -327,8 +328,7 @@ TEST(ExpressionRejects, FilesThatCannotBeReadOrWritten) {
     full.symlink("expression.out", "/dev/full");
     RunResult r = full.run(PROGRAM_PATH, "expression");
     EXPECT_EQ(r.exit_code, 1) << describe(r);
-    EXPECT_EQ(r.err,
-              testing_support::platformText("expression: query 2 is not a 32-bit integer: x\n"));
+    EXPECT_EQ(r.err, testing_support::platformText("expression: query 2 is not an integer: x\n"));
   }
 
   // A file-size limit met in the fourth buffer of answers: the lines written whole stay.
