@@ -9,18 +9,25 @@ namespace {
 
 using u64 = std::uint64_t;
 
-constexpr std::size_t kPlaces = 8;       // digit places taken as one block
-constexpr u64 kBlockWeight = 100000000;  // 10^kPlaces
+constexpr std::size_t kPlaces = 8;          // digit places taken as one block
+constexpr u64 kBlockWeight = 100000000;     // 10^kPlaces
+constexpr u64 kZeros = 0x3030303030303030;  // '0' in every byte
 
 // The characters p[-8] to p[-1], one in each byte, the last in the lowest: places k to
 // k + 7 of a string, counting places from its units digit, when p is k characters before
-// its end. (Compilers make this one load and a byte swap.)
+// its end. On a machine that stores the lowest byte first (x86-64, ARM64) the bytes are
+// reversed, in three swaps that compilers make one instruction; the test of the byte order
+// is folded away.
 inline u64 eightBefore(const char* p) {
-  unsigned char bytes[kPlaces];
-  std::memcpy(bytes, p - kPlaces, kPlaces);
-  u64 x = 0;
-  for (unsigned char c : bytes) x = x << 8 | c;
-  return x;
+  u64 x;
+  std::memcpy(&x, p - kPlaces, sizeof x);
+  const std::uint16_t one = 1;
+  unsigned char first;
+  std::memcpy(&first, &one, 1);
+  if (first == 0) return x;  // the first character is already in the highest byte
+  x = (x & 0x00ff00ff00ff00ff) << 8 | (x >> 8 & 0x00ff00ff00ff00ff);
+  x = (x & 0x0000ffff0000ffff) << 16 | (x >> 16 & 0x0000ffff0000ffff);
+  return x << 32 | x >> 32;
 }
 
 // Places k to k + 7 of s as eightBefore gives them, where places above s's first digit
@@ -28,9 +35,14 @@ inline u64 eightBefore(const char* p) {
 u64 eightPlaces(const std::string& s, std::size_t k) {
   const std::size_t n = s.size();
   if (k + kPlaces <= n) return eightBefore(s.data() + (n - k));
+  if (k >= n) return kZeros;
+  const std::size_t present = n - k;  // 1 to 7 places of s, its first characters
+  if (n >= kPlaces) {
+    return eightBefore(s.data() + kPlaces) >> 8 * (kPlaces - present) | kZeros << 8 * present;
+  }
   char bytes[kPlaces];
   std::memset(bytes, '0', kPlaces);
-  if (k < n) std::memcpy(bytes + kPlaces - (n - k), s.data(), n - k);
+  std::memcpy(bytes + kPlaces - present, s.data(), present);
   return eightBefore(bytes + kPlaces);
 }
 
@@ -70,11 +82,10 @@ constexpr std::array<std::uint16_t, 10000> quadSum = [] {
 
 int residue(const std::string& s) {
   // Eight places at a time from the top: one reduction per eight digits.
-  constexpr u64 zeros = 0x3030303030303030;  // '0' in every byte
   u64 r = 0;
-  for (std::size_t k = s.size() / kPlaces * kPlaces + kPlaces; k > 0;) {
+  for (std::size_t k = (s.size() + kPlaces - 1) / kPlaces * kPlaces; k > 0;) {
     k -= kPlaces;
-    const u64 halves = fourPlaceHalves(eightPlaces(s, k) - zeros);
+    const u64 halves = fourPlaceHalves(eightPlaces(s, k) - kZeros);
     r = (r * kBlockWeight + (halves & 0xffffffff) + 10000 * (halves >> 32)) % P;
   }
   return static_cast<int>(r);
@@ -113,17 +124,15 @@ int addDifference(const std::string& a, const std::string& b, int& V) {
     u64 d = bPlaces - aPlaces - borrow;
     borrow = d >> 63;
     d = (d - (d >> 7 & 0x0101010101010101) * 0xf6) & keep;
-    if (d == 0) {
-      w = w * kBlockWeight % P;
-      return;
+    if (d != 0) {
+      const u64 halves = fourPlaceHalves(d);
+      const u64 low = halves & 0xffffffff, high = halves >> 32;
+      const u64 steps = quadSteps[low] + quadSteps[high];
+      // The upper half's steps each pass the lower half's whole value.
+      const u64 sum = quadSum[low] + quadSteps[high] * low + 10000 * quadSum[high];  // < 6*10^8
+      R = (R + v * steps + w * sum) % P;
+      v = (v + w * (low + 10000 * high)) % P;
     }
-    const u64 halves = fourPlaceHalves(d);
-    const u64 low = halves & 0xffffffff, high = halves >> 32;
-    const u64 steps = quadSteps[low] + quadSteps[high];
-    // The upper half's steps each pass the lower half's whole value.
-    const u64 sum = quadSum[low] + quadSteps[high] * low + 10000 * quadSum[high];  // < 6*10^8
-    R = (R + v * steps + w * sum) % P;
-    v = (v + w * (low + 10000 * high)) % P;
     w = w * kBlockWeight % P;
   };
   const char* aEnd = a.data() + a.size();
