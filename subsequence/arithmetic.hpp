@@ -9,10 +9,10 @@
 constexpr int P = 1000000007;
 
 // Adds x to the residue acc and brings the sum back into 0..1000000006 with one
-// correction; both are residues, so the sum lies from -P to 2P - 1. Two residues pass P at
-// random, so that correction is the smaller of the sum and the sum less P taken as unsigned
-// (which wraps round below P), not a branch mispredicted about every other time; a negative
-// sum, which two residues never make, gets P back by a branch.
+// correction; both are residues, so the sum lies from -P to 2P - 1. A sum of residues
+// passes P at random, where a branch would be mispredicted about every other time, so the
+// correction takes the smaller of the sum and the sum less P as unsigned values (the latter
+// wraps round below P). A negative sum, which two residues never make, gets P back.
 inline void add(int& acc, int x) {
   int sum = acc + x;
   if (sum < 0) sum += P;
