@@ -9,11 +9,10 @@
 constexpr int P = 1000000007;
 
 // Adds x to the residue acc and brings the sum back into 0..1000000006 with one
-// correction; both are residues, so the sum lies from -P to 2P - 1. A negative sum, which
-// the walk never makes, gets P back; then, of the sum and the sum less P taken as
-// unsigned (it wraps round when the sum is below P), the smaller is in range. That choice
-// takes no branch: in the walk a sum passes P at random, and a branch on it would be
-// mispredicted about every other step.
+// correction; both are residues, so the sum lies from -P to 2P - 1. A sum of residues
+// passes P at random, where a branch would be mispredicted about every other time, so the
+// correction takes the smaller of the sum and the sum less P as unsigned values (the latter
+// wraps round below P). A negative sum, which two residues never make, gets P back.
 inline void add(int& acc, int x) {
   int sum = acc + x;
   if (sum < 0) sum += P;
@@ -37,3 +36,7 @@ void addZeroes(std::string& s, std::size_t count);
 // itself excluded: the units are stepped until they match b's, then the tens, and so on.
 // a must not denote a greater number than b; a and b are left unchanged.
 int addDifference(const std::string& a, const std::string& b);
+
+// The same walk when V already holds the residue of a; V is left holding the residue of
+// b, where the walk ends, so that a chain of walks takes each number's residue only once.
+int addDifference(const std::string& a, const std::string& b, int& V);

@@ -3,7 +3,10 @@
 // file of NUL bytes is refused at once), and a failed read keeps its reason.
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+constexpr std::size_t kShown = 40;  // bytes of a token or word that a message shows
 
 enum class Read { ok, missing, notInteger, outOfRange };
 
@@ -15,7 +18,7 @@ Read readInt(int& value);
 // digits; refuses it (notInteger) at its first other byte.
 Read readDigits(std::string& word);
 
-// The start of the token the last read refused, as messages show it: at most 40 bytes,
+// The start of the token the last read refused, as messages show it: at most kShown bytes,
 // each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 

@@ -12,7 +12,6 @@
 #include <cstring>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "arithmetic.hpp"
 #include "input.hpp"
@@ -53,8 +52,8 @@ void outOfMemory() {
 }
 
 std::string shortened(const std::string& word) {
-  if (word.size() <= 40) return word;
-  return word.substr(0, 40) + "... (" + std::to_string(word.size()) + " digits)";
+  if (word.size() <= kShown) return word;
+  return word.substr(0, kShown) + "... (" + std::to_string(word.size()) + " digits)";
 }
 
 int readCount() {
@@ -83,34 +82,17 @@ int compareNumbers(const std::string& x, const std::string& y) {
   return x.compare(i, lx, y, j, ly);
 }
 
-// Reads n words, each a non-empty digit string denoting a number not smaller than the
-// one before it: the walk between neighbours only ever counts up.
-std::vector<std::string> readWords(int n) {
-  std::vector<std::string> words;
-  words.reserve(static_cast<std::size_t>(std::min(n, 1 << 20)));  // n alone may be a lie
-  doing = "reading word %d of subsequence.in";
-  for (int j = 0; j < n; ++j) {
-    doingItem = j + 1;
-    std::string& word = words.emplace_back();
-    switch (readDigits(word)) {
-      case Read::ok:
-        break;
-      case Read::missing:
-        if (readError() != 0) cannotRead();
-        reject("word " + std::to_string(j + 1) + " is missing: input ends after " +
-               std::to_string(j) + " of " + std::to_string(n) + " words");
-      case Read::notInteger:
-      case Read::outOfRange:
-        reject("word " + std::to_string(j + 1) + " is not a decimal number: " + refusedToken());
-    }
-    if (j > 0 && compareNumbers(word, words[j - 1]) < 0) {
-      reject("word " + std::to_string(j + 1) + " (" + shortened(word) + ") is smaller than word " +
-             std::to_string(j) + " (" + shortened(words[j - 1]) + ")");
-    }
+// Reads word j + 1 of n into `word`: a non-empty digit string.
+void readWord(int j, int n, std::string& word) {
+  const Read read = readDigits(word);
+  if (read == Read::missing) {
+    if (readError() != 0) cannotRead();
+    reject("word " + std::to_string(j + 1) + " is missing: input ends after " + std::to_string(j) +
+           " of " + std::to_string(n) + " words");
   }
-  // A read error can end the last word early; what was read up to it is not the input.
-  if (readError() != 0) cannotRead();
-  return words;
+  if (read != Read::ok) {
+    reject("word " + std::to_string(j + 1) + " is not a decimal number: " + refusedToken());
+  }
 }
 
 }  // namespace
@@ -133,14 +115,34 @@ int main() {
   answering = true;
 
   doing = "reading n from subsequence.in";
-  const std::vector<std::string> words = readWords(readCount());
-  doing = "walking up to word %d";
+  const int n = readCount();
+  // The chain starts at word 0 itself; each walk then ends at the residue of the next
+  // word. Only the word before and the one being read are held.
+  std::string previous, word;
   int sum = 0;
-  for (std::size_t j = 0; j + 1 < words.size(); ++j) {
-    doingItem = static_cast<int>(j) + 2;
-    add(sum, addDifference(words[j], words[j + 1]));
+  int V = 0;  // the residue of the word before
+  doing = "reading word %d of subsequence.in";
+  for (int j = 0; j < n; ++j) {
+    doingItem = j + 1;
+    // A word denotes at least the number before it, so it mostly is at least as long: room
+    // made at once spares a long word the copies, and their double storage, on its way up.
+    word.reserve(previous.size());
+    readWord(j, n, word);
+    if (j == 0) {
+      V = residue(word);
+      sum = V;
+    } else {
+      // The walk between neighbours only ever counts up.
+      if (compareNumbers(word, previous) < 0) {
+        reject("word " + std::to_string(j + 1) + " (" + shortened(word) +
+               ") is smaller than word " + std::to_string(j) + " (" + shortened(previous) + ")");
+      }
+      add(sum, addDifference(previous, word, V));
+    }
+    previous.swap(word);
   }
-  add(sum, residue(words[0]));  // the chain starts at word 0 itself
+  // A read error can end the last word early; what was read up to it is not the input.
+  if (readError() != 0) cannotRead();
 
   doing = "writing subsequence.out";
   std::printf("%d\n", sum);

@@ -62,6 +62,9 @@ TEST(DigitStrings, WalksOfTheWorkedTable) {
   EXPECT_EQ(addDifference("007", "7"), 0);
   EXPECT_EQ(addDifference("", ""), 0);
   EXPECT_EQ(addDifference("", "3"), 6);  // an empty string denotes 0: 1 + 2 + 3
+  // One step whose carry crosses eight places into the next eight, and past two such ends.
+  EXPECT_EQ(addDifference("99999999", "100000000"), 100000000);
+  EXPECT_EQ(addDifference("0" + std::string(17, '9'), "1" + std::string(17, '0')), 300000007);
 }
 
 TEST(DigitStrings, WalkLeavesItsArgumentsUnchanged) {

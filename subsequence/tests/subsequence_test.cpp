@@ -155,6 +155,11 @@ TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
   program.expectRefused("2\n" + digits41 + " " + digits40 + "\n",
                         "word 2 (" + digits40 + ") is smaller than word 1 (" +
                             digits41.substr(0, 40) + "... (41 digits))");
+  // After many good words, read and walked as they come, nothing is written all the same.
+  std::string many = "200002\n";
+  for (int j = 1; j <= 200000; ++j) many += std::to_string(j) + "\n";
+  program.expectRefused(many + "5\n7\n", "word 200001 (5) is smaller than word 200000 (200000)");
+  program.expectRefused(many + "5x\n", "word 200001 is not a decimal number: 5x");
 }
 
 TEST(SubsequenceRejects, EndlessInputAndOutOfMemory) {
