@@ -22,6 +22,10 @@ Read readDigits(std::string& word);
 // each that is not printable ASCII as \xNN, and "..." when it goes on.
 std::string refusedToken();
 
+// What is wrong with the integer readInt refused with `read` (notInteger or outOfRange),
+// as a message goes on after the item's name: " is not an integer: 1x".
+std::string whatIsWrong(Read read);
+
 // Makes the first read, before the output file is created, and returns readError().
 int firstReadError();
 

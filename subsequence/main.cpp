@@ -20,12 +20,16 @@ namespace {
 
 bool answering;  // subsequence.out has been created
 
-// Ends the run: one line on standard error, status 1. Buffered output is dropped and an
+// What a failed run leaves in subsequence.out: nothing. Buffered output is dropped and an
 // output file already created is cut back to empty, so it never holds part of an answer.
+void keepAnswered() {
+  if (!answering) return;
+  [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
+}
+
+// Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
 [[noreturn]] void fail(const char* what) {
-  if (answering) {
-    [[maybe_unused]] const int cut = ftruncate(fileno(stdout), 0);  // a device cannot be cut
-  }
+  keepAnswered();
   std::fprintf(stderr, "subsequence: %s\n", what);
   std::_Exit(1);
 }
@@ -34,16 +38,14 @@ bool answering;  // subsequence.out has been created
   fail(what.c_str());
 }
 
-// What the run is doing, for the out-of-memory message: a format with one %d, the item.
+// What the run is doing, for the out-of-memory message.
 const char* doing = "starting";
-int doingItem;
 
 // Runs where operator new would throw, also inside the standard library, which would
 // otherwise turn the failure into a failed read; it must not allocate.
 void outOfMemory() {
-  char message[160] = "out of memory while ";
-  const std::size_t used = std::strlen(message);
-  std::snprintf(message + used, sizeof message - used, doing, doingItem);
+  char message[160];
+  std::snprintf(message, sizeof message, "out of memory while %s", doing);
   fail(message);
 }
 
@@ -58,7 +60,8 @@ std::string shortened(const std::string& word) {
 
 int readCount() {
   int n = 0;
-  switch (readInt(n)) {
+  const Read read = readInt(n);
+  switch (read) {
     case Read::ok:
       break;
     case Read::missing:
@@ -66,7 +69,7 @@ int readCount() {
       reject("n is missing: subsequence.in is empty");
     case Read::notInteger:
     case Read::outOfRange:
-      reject("n is not a 32-bit integer: " + refusedToken());
+      reject("n" + whatIsWrong(read));
   }
   if (n < 1) reject("n is " + std::to_string(n) + ", below 1");
   return n;
@@ -114,16 +117,14 @@ int main() {
   }
   answering = true;
 
-  doing = "reading n from subsequence.in";
+  doing = "reading subsequence.in";
   const int n = readCount();
   // The chain starts at word 0 itself; each walk then ends at the residue of the next
   // word. Only the word before and the one being read are held.
   std::string previous, word;
   int sum = 0;
   int V = 0;  // the residue of the word before
-  doing = "reading word %d of subsequence.in";
   for (int j = 0; j < n; ++j) {
-    doingItem = j + 1;
     // A word denotes at least the number before it, so it mostly is at least as long: room
     // made at once spares a long word the copies, and their double storage, on its way up.
     word.reserve(previous.size());

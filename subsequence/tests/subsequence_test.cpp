@@ -119,9 +119,9 @@ TEST(SubsequenceAnswers, ThreeWordsOfTwentyMillionDigits) {
 TEST(SubsequenceRejects, CountThatIsNotAPositiveInteger) {
   program.expectRefused("0\n", "n is 0, below 1");
   program.expectRefused("-3\n1 2 3\n", "n is -3, below 1");
-  program.expectRefused("x\n", "n is not a 32-bit integer: x");
-  program.expectRefused("2.0\n1 2\n", "n is not a 32-bit integer: 2.0");
-  program.expectRefused("3000000000\n1\n", "n is not a 32-bit integer: 3000000000");
+  program.expectRefused("x\n", "n is not an integer: x");
+  program.expectRefused("2.0\n1 2\n", "n is not an integer: 2.0");
+  program.expectRefused("3000000000\n1\n", "n is outside the signed 32-bit range: 3000000000");
   program.expectRefused("", "n is missing: subsequence.in is empty");
 }
 
@@ -163,10 +163,10 @@ TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
 }
 
 TEST(SubsequenceRejects, EndlessInputAndOutOfMemory) {
-  program.expectEndlessInputRefused(
-      "n is not a 32-bit integer: " + testing_support::escapedNuls(40) + "...");
+  program.expectEndlessInputRefused("n is not an integer: " + testing_support::escapedNuls(40) +
+                                    "...");
   program.expectOutOfMemory("1 5", "2\n1 " + std::string(4 << 20, '7') + "\n",
-                            "reading word 2 of subsequence.in");
+                            "reading subsequence.in");
 }
 
 TEST(SubsequenceRejects, FilesThatCannotBeReadOrWritten) {
