@@ -56,9 +56,10 @@ void grow() {
   char* grown = wanted != 0 ? resized(wanted) : nullptr;
   if (!grown && wanted != twice && twice != 0) grown = resized(wanted = twice);
   if (!grown) {
-    // Reported as for any other allocation, by the program's new handler.
+    // Reported as for any other allocation: the program's new handler ends the run. (No
+    // throw: the WebAssembly build has no exceptions.)
     if (std::new_handler report = std::get_new_handler()) report();
-    throw std::bad_alloc();
+    std::abort();
   }
   input = grown;
   capacity = wanted;
