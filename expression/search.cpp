@@ -68,3 +68,14 @@ void dfs(int v, int C, int D) {
   }
   scratchTop -= 2 * c;
 }
+
+void forgetParse() {
+  for (int v = 0; v < sz; ++v) {
+    t[v].op = 0;
+    t[v].value = 0;
+    t[v].children.clear();
+    ifChanged[v].clear();
+  }
+  for (int i = 0; i < n; ++i) pos[i] = {0, 0};
+  sz = ptr = 0;
+}

@@ -11,3 +11,8 @@ extern IntArray ifChanged[kCapacity];
 // Visits node v, whose context is (C, D): the whole expression is C * x + D modulo P
 // when v's subexpression has the value x. Fills ifChanged below v.
 void dfs(int v, int C, int D);
+
+// Forgets the parsed tree, its operator map and its answers, keeping the nodes' arrays, so
+// that another line can be parsed: for what parses more than one line (the stack probe,
+// the tests).
+void forgetParse();

@@ -98,14 +98,7 @@ void makeLine(const Shape& shape, int levels) {
   painted(region, true);
   dfs(root, 1, 0);
   walking = painted(region, false);
-  for (int v = 0; v < sz; ++v) {
-    t[v].op = 0;
-    t[v].value = 0;
-    t[v].children.clear();
-    ifChanged[v].clear();
-  }
-  for (int i = 0; i < n; ++i) pos[i] = {0, 0};
-  sz = ptr = 0;
+  forgetParse();
   return parsing < region && walking < region;
 }
 

@@ -14,17 +14,9 @@ namespace expression_test {
 
 // Clears what the previous parse left (nodes, operator map, answers) and parses `line`.
 inline int parseLine(const std::string& line) {
-  for (int v = 0; v < sz; ++v) {
-    t[v].op = 0;
-    t[v].value = 0;
-    t[v].children.clear();
-    ifChanged[v].clear();
-  }
-  for (int i = 0; i < n; ++i) pos[i] = {0, 0};
+  forgetParse();
   s = line;
   n = static_cast<int>(line.size());
-  sz = 0;
-  ptr = 0;
   return parseExpression();
 }
 
