@@ -17,8 +17,7 @@
 #include "search.hpp"
 #include "stack_need.hpp"
 
-int b[kCapacity];  // the queries, as 0-based positions
-int k;             // how many there are
+int k;  // the number of queries
 
 namespace {
 
@@ -93,8 +92,7 @@ int nestingDepth() {
   return deepest;
 }
 
-// Why the 1-based position p names no operator the parser consumed; empty when it does.
-// pos cannot tell: it holds (0, 0) for every other character too.
+// Why the 1-based position p names no operator the parser consumed.
 std::string notAnOperator(int p, int parsedTo) {
   if (p < 1 || p > n) {
     return "which is outside the line of " + std::to_string(n) + " characters";
@@ -104,9 +102,7 @@ std::string notAnOperator(int p, int parsedTo) {
     return "which is after the unmatched ')' at position " + std::to_string(parsedTo + 1) +
            " where the expression ends";
   }
-  char c = s[p - 1];
-  if (c != '+' && c != '*') return "which holds '" + shown(c) + "', not an operator";
-  return "";
+  return "which holds '" + shown(s[p - 1]) + "', not an operator";
 }
 
 void answerQueries(int parsedTo) {
@@ -143,11 +139,13 @@ void answerQueries(int parsedTo) {
     }
     // A read error can end the last query early; what was read up to it is not a query.
     if (readError() != 0) cannotRead();
-    std::string why = notAnOperator(p, parsedTo);
-    if (!why.empty()) reject(query() + " names position " + std::to_string(p) + ", " + why);
-    b[i] = p - 1;
-    auto [v, j] = pos[b[i]];
-    if (int reason = writeAnswer(ifChanged[v][j])) cannotWrite(reason);
+    // One look-up: every position of the line that holds no operator the parser consumed
+    // holds -1.
+    const int answer = p >= 1 && p <= n ? ifChanged[p - 1] : -1;
+    if (answer < 0) {
+      reject(query() + " names position " + std::to_string(p) + ", " + notAnOperator(p, parsedTo));
+    }
+    if (int reason = writeAnswer(answer)) cannotWrite(reason);
   }
 }
 
@@ -158,7 +156,7 @@ int solve() {
   ptr = 0;
   int root = parseExpression();
   doing = "computing the answers";
-  dfs(root, 1, 0);
+  answerEveryOperator(root);
   doing = "answering the queries";
   answerQueries(ptr);
   if (int reason = flushAnswers()) cannotWrite(reason);

@@ -1,81 +1,75 @@
 #include "search.hpp"
 
-IntArray ifChanged[kCapacity];
+#include <algorithm>
+#include <cstdint>
+
+int ifChanged[kCapacity];
 
 namespace {
 
-// Each visit takes its prefix and suffix arrays from this stack of slots and gives them
-// back when it ends: the lifetimes of arrays local to the visit, without two allocations
-// per node. The operand counts of all nodes add up to fewer than the nodes, so it never
-// runs out.
-int scratch[2 * kCapacity];
+// The suffix products of the product nodes on the way down: a visit takes one slot per
+// operand and gives them back when it ends. The operand counts of all nodes add up to
+// fewer than the nodes, so it never runs out.
+int scratch[kCapacity];
 int scratchTop;
 
-int mulmod(long long x, long long y) {
-  return static_cast<int>(x * y % P);
+// Every value here is a residue or a product of two, so the arithmetic is unsigned.
+int reduced(std::uint64_t x) {
+  return static_cast<int>(x % P);
+}
+
+std::uint64_t u(int x) {
+  return static_cast<std::uint64_t>(x);
 }
 
 }  // namespace
 
 void dfs(int v, int C, int D) {
-  const IntArray& operands = t[v].children;
-  const int c = static_cast<int>(operands.size());
+  const Operands operandsOf = t[v].children;
+  const int c = operandsOf.count;
   if (c == 0) return;
   // A lone operand has its node's context and the node has no operator: passing straight
   // down lets the compiler turn the call into a jump, so a deep chain of parentheses
   // costs no stack here.
-  if (c == 1) return dfs(operands[0], C, D);
+  if (c == 1) return dfs(operandsOf[0], C, D);
+  auto a = [&](int j) { return t[operandsOf[j]].value; };
 
-  const bool sum = t[v].op == '+';
-  auto a = [&](int i) { return t[operands[i]].value; };
-  int* pre = scratch + scratchTop;  // pre[i]: operands 0..i summed or multiplied
-  int* suf = pre + c;               // suf[i]: operands i..c-1
-  scratchTop += 2 * c;
-  pre[0] = a(0);
-  for (int i = 1; i < c; ++i) pre[i] = sum ? (pre[i - 1] + a(i)) % P : mulmod(a(i), pre[i - 1]);
+  if (t[v].op == '+') {
+    // The other operands add S - a(j) to D. Switching the '+' in front of operand j merges
+    // operands j - 1 and j into one product.
+    const std::uint64_t S = u(t[v].value);
+    for (int j = 0; j < c; ++j) {
+      const std::uint64_t aj = u(a(j));
+      if (j > 0) {
+        const std::uint64_t before = u(a(j - 1));
+        const std::uint64_t x = (S + 2 * u(P) - before - aj + before * aj % P) % P;
+        ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * x + u(D));
+      }
+      dfs(operandsOf[j], C, reduced(u(C) * ((S + u(P) - aj) % P) + u(D)));
+    }
+    return;
+  }
+
+  // In a product the other operands multiply C: those before j (prefix) and those after it
+  // (suf[j + 1]). Switching the '*' in front of operand j splits the product into the
+  // operands before it plus the operands from it on.
+  int* suf = scratch + scratchTop;
+  scratchTop += c;
   suf[c - 1] = a(c - 1);
-  for (int i = c - 2; i >= 0; --i)
-    suf[i] = sum ? (suf[i + 1] + a(i)) % P : mulmod(a(i), suf[i + 1]);
-
-  // An operand's context: in a sum the other operands add to D, in a product they
-  // multiply C.
+  for (int j = c - 2; j >= 0; --j) suf[j] = reduced(u(a(j)) * u(suf[j + 1]));
+  std::uint64_t prefix = 1;
   for (int j = 0; j < c; ++j) {
-    int Cj = C;
-    int Dj = D;
-    if (sum) {
-      if (j > 0) Dj = static_cast<int>((static_cast<long long>(C) * pre[j - 1] + D) % P);
-      if (j + 1 < c) Dj = static_cast<int>((static_cast<long long>(C) * suf[j + 1] + Dj) % P);
-    } else {
-      if (j > 0) Cj = mulmod(C, pre[j - 1]);
-      if (j + 1 < c) Cj = mulmod(Cj, suf[j + 1]);
-    }
-    dfs(operands[j], Cj, Dj);
+    if (j > 0) ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * ((prefix + u(suf[j])) % P) + u(D));
+    std::uint64_t Cj = u(C) * prefix % P;
+    if (j + 1 < c) Cj = Cj * u(suf[j + 1]) % P;
+    dfs(operandsOf[j], static_cast<int>(Cj), D);
+    prefix = prefix * u(a(j)) % P;
   }
-
-  // Switching a '+' merges its two product terms into one; switching a '*' splits the
-  // product into the operands before it plus the operands from it on.
-  ifChanged[v].reserve(c - 1);
-  for (int i = 1; i < c; ++i) {
-    long long x;
-    if (sum) {
-      x = mulmod(a(i), a(i - 1));
-      if (i >= 2) x = (x + pre[i - 2]) % P;
-      if (i + 1 < c) x = (x + suf[i + 1]) % P;
-    } else {
-      x = (pre[i - 1] + suf[i]) % P;
-    }
-    ifChanged[v].push_back(static_cast<int>((C * x + D) % P));
-  }
-  scratchTop -= 2 * c;
+  scratchTop -= c;
 }
 
-void forgetParse() {
-  for (int v = 0; v < sz; ++v) {
-    t[v].op = 0;
-    t[v].value = 0;
-    t[v].children.clear();
-    ifChanged[v].clear();
-  }
-  for (int i = 0; i < n; ++i) pos[i] = {0, 0};
-  sz = ptr = 0;
+void answerEveryOperator(int root) {
+  std::fill(ifChanged, ifChanged + n, -1);
+  scratchTop = 0;
+  dfs(root, 1, 0);
 }

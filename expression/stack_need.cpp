@@ -87,8 +87,8 @@ void makeLine(const Shape& shape, int levels) {
 }
 
 // Parses and walks the line in s with the program's own functions, from a frame of its
-// own as solve() calls them; stores how far down the region each went, and forgets the
-// tree, keeping the nodes' arrays. False when either reached the region's end.
+// own as solve() calls them; stores how far down the region each went. False when either
+// reached the region's end. What they leave in the tables, the line's own parse overwrites.
 [[gnu::noinline]] bool parseAndWalk(std::size_t& parsing, std::size_t& walking) {
   sz = 0;
   ptr = 0;
@@ -98,14 +98,12 @@ void makeLine(const Shape& shape, int levels) {
   painted(region, true);
   dfs(root, 1, 0);
   walking = painted(region, false);
-  forgetParse();
   return parsing < region && walking < region;
 }
 
-// Probes one line twice. The first run allocates the nodes' arrays and binds the library
-// calls, whose stack use at the bottom varies from call to call; the second finds both
-// done, so that its use differs from one depth to another by the levels alone. `first` is
-// the most the first run took.
+// Probes one line twice. The first run binds the library calls, whose stack use at the
+// bottom varies from call to call; the second finds that done, so that its use differs
+// from one depth to another by the levels alone. `first` is the most the first run took.
 bool probe(const Shape& shape, int levels, std::size_t& parsing, std::size_t& walking,
            std::size_t& first) {
   makeLine(shape, levels);

@@ -9,7 +9,7 @@
 // Measures what a nesting level costs the parser and the walk, on the stack the program
 // was started with when that has room for it, else on a small thread. Returns 0, or the
 // error number of runWithStack (big_stack.hpp) for the stack of `bytes` that it asked
-// for. Leaves the parser's and the walk's globals as they were before it.
+// for. It parses and walks lines of its own, which the line's own parse then overwrites.
 int measureStack(std::size_t& bytes);
 
 // The stack that parsing and walking a line of `length` characters, nested `depth` deep,

@@ -15,6 +15,7 @@ struct Expected {
   char op;
   int value;
   std::vector<int> children;
+  std::vector<int> operators = {};  // the positions of the operators between them
 };
 
 void expectTree(const std::vector<Expected>& nodes) {
@@ -24,6 +25,9 @@ void expectTree(const std::vector<Expected>& nodes) {
     EXPECT_EQ(t[v].op, nodes[v].op);
     EXPECT_EQ(t[v].value, nodes[v].value);
     EXPECT_EQ(std::vector<int>(t[v].children.begin(), t[v].children.end()), nodes[v].children);
+    std::vector<int> operators;
+    for (int j = 1; j < t[v].children.count; ++j) operators.push_back(t[v].children.operatorAt(j));
+    EXPECT_EQ(operators, nodes[v].operators);
   }
 }
 
@@ -31,14 +35,16 @@ TEST(Parser, SingleNumberMakesSumProductLeaf) {
   EXPECT_EQ(parseLine("5"), 0);
   expectTree({{'+', 5, {1}}, {'*', 5, {2}}, {0, 5, {}}});
   EXPECT_EQ(ptr, 1);
-  EXPECT_EQ(pos[0], std::make_pair(0, 0));
 }
 
 TEST(Parser, ParenthesesMakeNoNodeOfTheirOwn) {
   parseLine("1*(2)");
-  expectTree(
-      {{'+', 2, {1}}, {'*', 2, {2, 3}}, {0, 1, {}}, {'+', 2, {4}}, {'*', 2, {5}}, {0, 2, {}}});
-  EXPECT_EQ(pos[1], std::make_pair(1, 0));
+  expectTree({{'+', 2, {1}},
+              {'*', 2, {2, 3}, {1}},
+              {0, 1, {}},
+              {'+', 2, {4}},
+              {'*', 2, {5}},
+              {0, 2, {}}});
 
   parseLine("((7))");
   expectTree({{'+', 7, {1}},
@@ -62,24 +68,20 @@ TEST(Parser, NumbersAreReducedDigitByDigit) {
   EXPECT_EQ(t[2].value, 197434842);  // 123456789012345678901234567890 mod 1000000007
 }
 
-TEST(Parser, NodesAreNumberedInPreOrderAndOperatorsMapToTheirLeftOperand) {
+TEST(Parser, NodesAreNumberedInPreOrderAndOperatorsStandBesideTheOperandAfterThem) {
   // 2+3*(4+5)*6: root sum {product(2), product(3, (4+5), 6)}.
   parseLine("2+3*(4+5)*6");
-  expectTree({{'+', (2 + 3 * 9 * 6), {1, 3}},
+  expectTree({{'+', (2 + 3 * 9 * 6), {1, 3}, {1}},
               {'*', 2, {2}},
               {0, 2, {}},
-              {'*', 162, {4, 5, 10}},
+              {'*', 162, {4, 5, 10}, {3, 9}},
               {0, 3, {}},
-              {'+', 9, {6, 8}},
+              {'+', 9, {6, 8}, {6}},
               {'*', 4, {7}},
               {0, 4, {}},
               {'*', 5, {9}},
               {0, 5, {}},
               {0, 6, {}}});
-  EXPECT_EQ(pos[1], std::make_pair(0, 0));  // '+' between the root's operands 0 and 1
-  EXPECT_EQ(pos[3], std::make_pair(3, 0));
-  EXPECT_EQ(pos[6], std::make_pair(5, 0));
-  EXPECT_EQ(pos[9], std::make_pair(3, 1));
 }
 
 TEST(Parser, ValuesWrapModuloTheModulus) {
@@ -95,8 +97,7 @@ TEST(Parser, StopsAtAnUnmatchedClosingParenthesis) {
   EXPECT_EQ(ptr, 3);
   EXPECT_EQ(t[0].value, 3);
   EXPECT_EQ(t[0].children.size(), 2u);
-  EXPECT_EQ(pos[4], std::make_pair(0, 0));  // the '+' after the stop is never recorded
-  EXPECT_EQ(pos[1], std::make_pair(0, 0));
+  EXPECT_EQ(t[0].children.operatorAt(1), 1);  // the '+' after the stop is never recorded
 }
 
 TEST(Parser, NeverMakesMoreThanTwoNodesPerCharacterOverTheLength) {

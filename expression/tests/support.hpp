@@ -12,11 +12,12 @@
 
 namespace expression_test {
 
-// Clears what the previous parse left (nodes, operator map, answers) and parses `line`.
+// Parses `line` as the program does; the tables' earlier contents are overwritten.
 inline int parseLine(const std::string& line) {
-  forgetParse();
   s = line;
   n = static_cast<int>(line.size());
+  sz = 0;
+  ptr = 0;
   return parseExpression();
 }
 
