@@ -1,5 +1,7 @@
 #include "big_stack.hpp"
 
+#include "large_pages.hpp"
+
 #include <cerrno>
 
 namespace {
@@ -71,8 +73,12 @@ int runWithStack(std::size_t, int (*body)(), int& status) {
 #include <malloc.h>
 #include <pthread.h>
 #include <sys/mman.h>
+#include <sys/auxv.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -82,29 +88,78 @@ void* start(void* arg) {
   return nullptr;
 }
 
-// The main thread's stack may grow to its limit, of which the arguments and the
-// environment can take up to a quarter before main runs.
+// What is left of the main thread's stack, which may grow to its limit: the part above
+// this frame is taken (the arguments and the environment, up to max(limit / 4, 128 KiB)
+// of a small limit, and the frames below main). Its top lies just above the name the
+// program was started by, which the system puts first, at the very top. 0 when that
+// cannot be told.
+std::size_t mainStackRoom(std::size_t limit) {
+  const auto* name = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+  if (name == nullptr) return 0;
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const std::uintptr_t top =
+      (reinterpret_cast<std::uintptr_t>(name) + std::strlen(name) + 1 + sizeof(void*) + page - 1) /
+      page * page;
+  const auto here = reinterpret_cast<std::uintptr_t>(&name);
+  if (here >= top || top - here + page >= limit) return 0;
+  return limit - (top - here) - page;  // a page for what rounding hides
+}
+
 bool mainStackHolds(std::size_t bytes) {
   rlimit limit;
   if (getrlimit(RLIMIT_STACK, &limit) != 0) return false;
-  return limit.rlim_cur == RLIM_INFINITY || bytes <= limit.rlim_cur - limit.rlim_cur / 4;
+  return limit.rlim_cur == RLIM_INFINITY || bytes <= mainStackRoom(limit.rlim_cur);
 }
 
 // The main thread's stack grows when it is first touched. Under an address-space limit
 // the heap may take the room it would grow into first, and a growth that fails is a
 // crash, not an error; so there the stack is grown to its full size now, once a map of
 // that size has shown that the room is there. Only its lowest page is touched, so it
-// costs address space, not memory.
+// costs address space, not memory. A stack of a large page or more is grown now in any
+// case, so that it can be made of large pages, as the thread's below.
 [[gnu::noinline]] bool growMainStack(std::size_t bytes) {
   rlimit space;
   if (getrlimit(RLIMIT_AS, &space) != 0) return false;
-  if (space.rlim_cur == RLIM_INFINITY) return true;
-  void* room = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (room == MAP_FAILED) return false;
-  munmap(room, bytes);
+  const bool limited = space.rlim_cur != RLIM_INFINITY;
+  if (!limited && bytes < kLargePage) return true;
+  if (limited) {
+    void* room = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (room == MAP_FAILED) return false;
+    munmap(room, bytes);
+  }
   volatile char* lowest = static_cast<char*>(alloca(bytes));
   lowest[0] = 0;
+  if (bytes >= kLargePage) preferLargePages(const_cast<char*>(lowest), bytes);
   return true;
+}
+
+// Maps a thread's stack of `bytes` with an inaccessible page below it; nullptr when there
+// is no room. A stack of a large page or more gets its top on a large page's boundary,
+// where it starts to grow down, so that every large page it fills lies whole in it.
+char* mapStack(std::size_t bytes, std::size_t page) {
+  const std::size_t mapped = bytes + page;
+  const std::size_t slack = bytes >= kLargePage ? kLargePage : 0;
+  auto* memory = static_cast<char*>(mmap(nullptr, mapped + slack, PROT_READ | PROT_WRITE,
+                                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0));
+  if (memory == MAP_FAILED) {
+    // Under an address-space limit the slack may be what does not fit.
+    if (slack == 0) return nullptr;
+    memory = static_cast<char*>(mmap(nullptr, mapped, PROT_READ | PROT_WRITE,
+                                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0));
+    if (memory == MAP_FAILED) return nullptr;
+  } else if (slack != 0) {
+    const auto end = reinterpret_cast<std::uintptr_t>(memory) + mapped + slack;
+    char* low = memory + (end / kLargePage * kLargePage - mapped -
+                          reinterpret_cast<std::uintptr_t>(memory));
+    if (low > memory) munmap(memory, static_cast<std::size_t>(low - memory));
+    if (low + mapped < memory + mapped + slack) {
+      munmap(low + mapped, static_cast<std::size_t>(memory + slack - low));
+    }
+    memory = low;
+  }
+  if (bytes >= kLargePage) preferLargePages(memory + page, bytes);
+  mprotect(memory, page, PROT_NONE);
+  return memory;
 }
 
 }  // namespace
@@ -120,17 +175,15 @@ int runWithStack(std::size_t bytes, int (*body)(), int& status) {
   // is left inaccessible, so that an overflow faults instead of writing over the heap.
   const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
   bytes = (bytes + page - 1) / page * page;
-  void* memory = mmap(nullptr, bytes + page, PROT_READ | PROT_WRITE,
-                      MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
-  if (memory == MAP_FAILED) return ENOMEM;
-  mprotect(memory, page, PROT_NONE);
+  char* memory = mapStack(bytes, page);
+  if (memory == nullptr) return ENOMEM;
   // A second thread would get a malloc arena of its own, which reserves 64 MiB or more
   // of address space; under a judge's address-space limit it shares the main one.
   mallopt(M_ARENA_MAX, 1);
   pthread_attr_t attr;
   int error = pthread_attr_init(&attr);
   if (error == 0) {
-    error = pthread_attr_setstack(&attr, static_cast<char*>(memory) + page, bytes);
+    error = pthread_attr_setstack(&attr, memory + page, bytes);
     Job job{body, 0};
     pthread_t thread;
     if (error == 0) error = pthread_create(&thread, &attr, start, &job);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -84,13 +85,27 @@ bool readShort(int c, int& value) {
 
 }  // namespace
 
-std::size_t readLine(char* line, std::size_t capacity) {
-  std::size_t length = 0;
-  for (int c = take(); c != EOF && c != '\n'; c = take()) {
-    if (length == capacity) return capacity + 1;
-    line[length++] = static_cast<char>(c);
+bool readLine(std::string& line, std::size_t capacity) {
+  line.clear();
+  // A buffer at a time: the line feed is looked for, not every byte.
+  while (take() != EOF) {
+    --at;
+    const unsigned char* from = buffer + at;
+    const void* feed = std::memchr(from, '\n', end - at);
+    const std::size_t bytes =
+        feed ? static_cast<std::size_t>(static_cast<const unsigned char*>(feed) - from) : end - at;
+    if (bytes > capacity - line.size()) return false;
+    // A line longer than a buffer gets the room of the longest at once, not a copy per
+    // doubling.
+    if (!feed) line.reserve(capacity);
+    line.append(reinterpret_cast<const char*>(from), bytes);
+    at += bytes;
+    if (feed) {
+      ++at;
+      return true;
+    }
   }
-  return length;
+  return true;
 }
 
 Read readInt(int& value) {

@@ -8,10 +8,9 @@
 
 enum class Read { ok, missing, notInteger, outOfRange };
 
-// Reads the first line into `line` (room for `capacity` bytes), without its line feed;
-// returns its length, or capacity + 1 when the line does not fit, which is then never
-// read further.
-std::size_t readLine(char* line, std::size_t capacity);
+// Reads the first line into `line`, without its line feed. False when it is longer than
+// `capacity` bytes: it is then never read further.
+bool readLine(std::string& line, std::size_t capacity);
 
 // Reads the next white-space-delimited token as a signed 32-bit decimal integer: an
 // optional sign and at least one digit, any number of leading zeros.

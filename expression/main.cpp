@@ -12,6 +12,7 @@
 
 #include "big_stack.hpp"
 #include "input.hpp"
+#include "large_pages.hpp"
 #include "output.hpp"
 #include "parser.hpp"
 #include "search.hpp"
@@ -21,7 +22,7 @@ int k;  // the number of queries
 
 namespace {
 
-constexpr int kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
+constexpr std::size_t kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
 
 // What a failed run leaves in expression.out: the answers already given are written, so it
 // holds exactly the complete answer lines; a write that fails here is not reported, since
@@ -67,17 +68,26 @@ void outOfMemory() {
          purpose + ": " + std::strerror(error));
 }
 
-// Reads the first line into s, without its line feed or a carriage return before it.
-// The read is bounded, so a line too long for the node store is never held whole.
-void readExpressionLine() {
-  static char line[kMaxLine + 1];  // the longest line and a carriage return
-  std::size_t length = readLine(line, sizeof line);
-  if (length <= sizeof line && length > 0 && line[length - 1] == '\r') --length;
-  if (length > static_cast<std::size_t>(kMaxLine)) {
+// Reads the first line, without its line feed or a carriage return before it. The read is
+// bounded, so a line too long for the node store is never held whole.
+std::string readExpressionLine() {
+  std::string line;
+  const bool fits = readLine(line, kMaxLine + 1);  // the longest line and a carriage return
+  if (fits && !line.empty() && line.back() == '\r') line.pop_back();
+  if (!fits || line.size() > kMaxLine) {
     reject("the expression line is longer than " + std::to_string(kMaxLine) + " characters");
   }
-  s.assign(line, length);
-  n = static_cast<int>(length);
+  return line;
+}
+
+// A line whose nodes fill at least a large page has the tables it fills made of large pages,
+// before the stack probe first touches them.
+void prepareTables(std::size_t length) {
+  if ((length + 2) * sizeof(Node) < kLargePage) return;
+  preferLargePages(t, sizeof t);
+  preferLargePages(operands, sizeof operands);
+  preferLargePages(operatorBefore, sizeof operatorBefore);
+  preferLargePages(ifChanged, sizeof ifChanged);
 }
 
 // How deeply the parser will nest: the parentheses open at once, up to an unmatched ')'
@@ -182,16 +192,19 @@ int main() {
   }
   startAnswers();
 
-  // Before the line is read: the probe parses lines of its own.
+  doing = "reading the expression line";
+  std::string line = readExpressionLine();
+  if (readError() != 0) cannotRead();
+  prepareTables(line.size());
+
+  // Before the line is parsed: the probe parses lines of its own.
   doing = "measuring the stack a nesting level takes";
   std::size_t probeBytes = 0;
   if (int error = measureStack(probeBytes)) {
     noStack(error, probeBytes, "for measuring the stack a nesting level takes");
   }
-
-  doing = "reading the expression line";
-  readExpressionLine();
-  if (readError() != 0) cannotRead();
+  s = std::move(line);
+  n = static_cast<int>(s.size());
   const int depth = nestingDepth();
   const std::size_t bytes = stackBytes(depth, n);
   int status = 1;

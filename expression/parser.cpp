@@ -1,5 +1,7 @@
 #include "parser.hpp"
 
+#include "large_pages.hpp"
+
 // A malformed line must stop the program with the standard assertion report in every
 // build, Release included, so the checks never compile away.
 #undef NDEBUG
@@ -9,9 +11,9 @@ std::string s;
 int n;
 int ptr;
 int sz;
-Node t[kCapacity];
-int operands[kCapacity];
-int operatorBefore[kCapacity];
+alignas(kLargePage) Node t[kCapacity];
+alignas(kLargePage) int operands[kCapacity];
+alignas(kLargePage) int operatorBefore[kCapacity];
 
 namespace {
 

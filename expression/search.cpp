@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-int ifChanged[kCapacity];
+#include "large_pages.hpp"
+
+alignas(kLargePage) int ifChanged[kCapacity];
 
 namespace {
 
