@@ -33,6 +33,16 @@ void Program::expectAnswer(const std::string& input, const std::string& expected
   }
 }
 
+void Program::expectAnswerOnASmallStack(const std::string& input,
+                                        const std::string& expected) const {
+  if (kSanitized) GTEST_SKIP() << "the sanitizers need more stack than the program";
+  if (emulated()) GTEST_SKIP() << "a stack limit would fall on the emulator";
+  RunOptions small;
+  small.stack_limit_bytes = 64 << 10;
+  small.environment_bytes = 44000;
+  expectAnswer(input, expected, small);
+}
+
 void Program::expectRefused(const std::string& input, const std::string& message,
                             const std::string& answered) const {
   RunResult r = run(input);

@@ -30,6 +30,10 @@ class Program {
   void expectAnswer(const std::string& input, const std::string& expected,
                     const RunOptions& options = {}) const;
 
+  // expectAnswer under the smallest stack limit a judge sets, 64 KiB, most of which an
+  // environment of 44 KB takes. Skipped under the sanitizers and under an emulator.
+  void expectAnswerOnASmallStack(const std::string& input, const std::string& expected) const;
+
   // Exit status 1, the one line "<name>: <message>" on standard error, and exactly
   // `answered` (what was answered before the problem was found) in the output file.
   void expectRefused(const std::string& input, const std::string& message,

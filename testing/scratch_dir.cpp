@@ -92,6 +92,9 @@ RunResult ScratchDir::runOnce(const std::vector<std::string>& command, const std
   std::vector<char*> argv;
   for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
   argv.push_back(nullptr);
+  // An environment that fills much of a small stack, as a judge's may; else the test's own.
+  std::string filler = "FILLER=" + std::string(options.environment_bytes, 'x');
+  char* environment[] = {filler.data(), nullptr};
   // Standard error goes through a pipe, not a file, so that a file-size limit on the
   // program cannot cut its message.
   int err[2];
@@ -117,7 +120,11 @@ RunResult ScratchDir::runOnce(const std::vector<std::string>& command, const std
       rlimit limit{*options.file_size_bytes, *options.file_size_bytes};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
     }
-    execvp(argv[0], argv.data());
+    if (options.environment_bytes != 0) {
+      execve(argv[0], argv.data(), environment);
+    } else {
+      execvp(argv[0], argv.data());
+    }
     _exit(127);
   }
 

@@ -2,6 +2,7 @@
 // input file, under a timeout, and reports what it left behind.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ struct RunOptions {
   std::optional<unsigned long> stack_limit_bytes;    // the `ulimit -s` the program starts with
   std::optional<unsigned long> address_space_bytes;  // its `ulimit -v`
   std::optional<unsigned long> file_size_bytes;      // its `ulimit -f`, which a full disk mimics
+  std::size_t environment_bytes = 0;  // when not 0, its one environment variable, this long
 };
 
 constexpr unsigned long kUnlimited = ~0UL;  // RLIM_INFINITY, for any of the limits

@@ -155,6 +155,12 @@ std::string validText(Rng& rng, std::size_t bytes, std::size_t lineLength) {
   return text;
 }
 
+// A judge's smallest stack, with an environment that takes most of it.
+TEST(CryptAnswers, TheExampleOnASmallStack) {
+  program.expectAnswerOnASmallStack("pafarifas\nhefallofa wofarld\n\nxyfaz\n",
+                                    "paris\nhello world\n\nxyz\n");
+}
+
 TEST(CryptAnswers, LargestInputs) {
   Rng rng(3);
   const std::size_t size = 64 << 20;

@@ -94,6 +94,11 @@ std::vector<RunOptions> judgeLimits() {
   return limits;
 }
 
+// A judge's smallest stack, with an environment that takes most of it.
+TEST(ExpressionAnswers, TheExampleOnASmallStack) {
+  program.expectAnswerOnASmallStack("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n");
+}
+
 TEST(ExpressionAnswers, LongestLineWithMostQueriesUnderAJudgesLimits) {
   Rng rng(11);
   std::string line;

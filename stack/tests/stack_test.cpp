@@ -103,6 +103,11 @@ TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
   }
 }
 
+// A judge's smallest stack, with an environment that takes most of it.
+TEST(StackAnswers, TheExampleOnASmallStack) {
+  program.expectAnswerOnASmallStack("5\n5 -1 4 -1 3\n", "-1 -1 3 4 5 ");
+}
+
 TEST(StackAnswers, LargestInputs) {
   const int limit = 100000;
   std::vector<int> increasing(limit), decreasing(limit), equal(limit, -5), random(limit);

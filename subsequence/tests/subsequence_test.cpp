@@ -88,6 +88,11 @@ TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
   }
 }
 
+// A judge's smallest stack, with an environment that takes most of it.
+TEST(SubsequenceAnswers, TheExampleOnASmallStack) {
+  program.expectAnswerOnASmallStack("3\n5 13 25\n", "135\n");
+}
+
 TEST(SubsequenceAnswers, AMillionWordsOfUpToSixtyDigits) {
   Rng rng(8);
   std::vector<std::string> words;

@@ -132,6 +132,11 @@ TEST(TransformationAnswers, RightOnRandomSmallInputs) {
   }
 }
 
+// A judge's smallest stack, with an environment that takes most of it.
+TEST(TransformationAnswers, TheExampleOnASmallStack) {
+  program.expectAnswerOnASmallStack("5\n4 2 4 2 7\n7 4 4 7 7\n", "YES\n3\n2 1\n4 5\n1 5\n");
+}
+
 TEST(TransformationAnswers, LargestInputs) {
   const int n = N;
   Rng rng(5);
