@@ -25,17 +25,20 @@ extern "C" int __asan_option_detect_stack_use_after_return;
 
 namespace {
 
-// The probe's lines: one nesting level repeated, then "1" and the closing parentheses.
-// Between them they reach each recursive call from each of its call sites (a factor first
-// in its product or after a '*', a product first in its sum or after a '+'), and the walk
-// through nodes of one operand (a chain of parentheses) and of several, whose frames the
-// compiler may lay out differently.
+// The probe's lines: one nesting level opened again and again, then "1", then each level
+// closed. Between them they reach each recursive call from each of its call sites (a factor
+// first in its product or after a '*', a product first in its sum or after a '+'), and the
+// walk through nodes of one operand (a chain of parentheses) and of several, whose frames
+// the compiler may lay out differently, with the nested operand last or first (a compiler
+// may turn a visit of the last operand into a jump).
 struct Shape {
-  const char* level;
+  const char* open;
+  const char* close;
   int lone;   // nodes of one operand a level makes
   int split;  // nodes of several operands
 };
-constexpr Shape kShapes[] = {{"(", 2, 0}, {"1+(", 1, 1}, {"1*(", 1, 1}, {"1+1*(", 0, 2}};
+constexpr Shape kShapes[] = {{"(", ")", 2, 0},     {"1+(", ")", 1, 1}, {"1*(", ")", 1, 1},
+                             {"1+1*(", ")", 0, 2}, {"(", "+1)", 1, 1}, {"(", "*1)", 1, 1}};
 
 // What a level costs is the difference in use between two depths over the difference in
 // levels; 12 levels apart also average out a recursion that the compiler unrolled by 2, 3,
@@ -80,9 +83,9 @@ std::size_t bottom;      // the most a first run at the shallow depth took, abov
 // The probe's line, made anew in s: `levels` nesting levels of `shape`.
 void makeLine(const Shape& shape, int levels) {
   s.clear();
-  for (int i = 0; i < levels; ++i) s += shape.level;
+  for (int i = 0; i < levels; ++i) s += shape.open;
   s += '1';
-  s.append(static_cast<std::size_t>(levels), ')');
+  for (int i = 0; i < levels; ++i) s += shape.close;
   n = static_cast<int>(s.size());
 }
 
