@@ -17,8 +17,6 @@
 #include "input.hpp"
 #include "lines.hpp"
 
-namespace {
-
 bool answering;  // crypt.out has been created
 
 // What a failed run leaves in crypt.out: nothing. Buffered output is dropped and an
@@ -59,17 +57,8 @@ void outOfMemory() {
   reject(std::string("cannot read crypt.in: ") + std::strerror(readError()));
 }
 
-// Ends the answer: a write that failed (a full disk, a file-size limit) must not end the
-// run in success.
-void finishOutput() {
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    reject(std::string("cannot write crypt.out: ") + std::strerror(errno));
-  }
-}
-
-}  // namespace
-
-int main() {
+// Binds crypt.in and crypt.out, refusing a run whose files cannot be used.
+void bindFiles() {
   std::set_new_handler(outOfMemory);
   // A file-size limit then fails the write, which is reported. Windows has no such signal.
 #ifdef SIGXFSZ
@@ -85,7 +74,18 @@ int main() {
     reject(std::string("cannot create crypt.out: ") + std::strerror(errno));
   }
   answering = true;
+}
 
+// Ends the answer: a write that failed (a full disk, a file-size limit) must not end the
+// run in success.
+void finishOutput() {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    reject(std::string("cannot write crypt.out: ") + std::strerror(errno));
+  }
+}
+
+int main() {
+  bindFiles();
   for (unsigned char c : std::string("aeiouy")) key_letter[c] = true;
   // Each block read is decoded at once: the lines after one that is not a valid encoding
   // are never read, and the block is still in the cache.

@@ -59,6 +59,8 @@ void keep(int c) {
   ++length;
 }
 
+enum class Read { ok, missing, notInteger, outOfRange };
+
 // Keeps the rest of a refused token that a message shows, and not a byte more.
 Read refuse(int c) {
   for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
@@ -81,6 +83,65 @@ bool readShort(int c, int& value) {
   value = static_cast<int>(v);
   at = i;
   return true;
+}
+
+// Reads the next white-space-delimited token as a signed 32-bit decimal integer.
+Read readToken(int& value) {
+  int c = take();
+  while (isBlank(c)) c = take();
+  if (c == EOF) return Read::missing;
+  if (readShort(c, value)) return Read::ok;
+  length = 0;
+  const bool negative = c == '-';
+  if (c == '-' || c == '+') {
+    keep(c);
+    c = take();
+  }
+  long long v = 0;
+  bool digits = false;
+  for (; c >= '0' && c <= '9'; c = take()) {
+    keep(c);
+    digits = true;
+    if (v <= 1LL << 31) v = v * 10 + (c - '0');  // stops growing once out of range
+  }
+  if (!digits || (c != EOF && !isBlank(c))) return refuse(c);
+  if (negative) v = -v;
+  if (v < -(1LL << 31) || v >= 1LL << 31) return Read::outOfRange;
+  value = static_cast<int>(v);
+  return Read::ok;
+}
+
+// The start of the token the last read refused, as messages show it: at most kShown
+// bytes, each that is not printable ASCII as \xNN, and "..." when it goes on.
+std::string refusedToken() {
+  std::string text;
+  for (std::size_t i = 0; i < length && i < kShown; ++i) text += shown(start[i]);
+  return length > kShown ? text + "..." : text;
+}
+
+std::string named(const Item& item) {
+  return item.number == 0 ? item.stem : item.stem + (" " + std::to_string(item.number));
+}
+
+// Ends the run unless the token read for `item` is an integer from lo to hi, with the line
+// that says what it is instead.
+void expectInRange(Read read, int value, int lo, int hi, const Item& item) {
+  // A read error can end a token early; what was read up to it is not the input.
+  if (error != 0) cannotRead();
+  if (read == Read::ok && value >= lo && value <= hi) return;
+  std::string what = named(item);
+  if (read == Read::missing) {
+    what += " is missing: " + endsEarly(item);
+  } else if (read == Read::notInteger) {
+    what += " is not an integer: " + refusedToken();
+  } else if (read == Read::outOfRange) {
+    what += " is outside the signed 32-bit range: " + refusedToken();
+  } else if (value < lo) {
+    what += " is " + std::to_string(value) + ", below " + std::to_string(lo);
+  } else {
+    what += " is " + std::to_string(value) + ", above the limit of " + std::to_string(hi);
+  }
+  reject(what);
 }
 
 }  // namespace
@@ -108,29 +169,18 @@ bool readLine(std::string& line, std::size_t capacity) {
   return true;
 }
 
-Read readInt(int& value) {
-  int c = take();
-  while (isBlank(c)) c = take();
-  if (c == EOF) return Read::missing;
-  if (readShort(c, value)) return Read::ok;
-  length = 0;
-  const bool negative = c == '-';
-  if (c == '-' || c == '+') {
-    keep(c);
-    c = take();
-  }
-  long long v = 0;
-  bool digits = false;
-  for (; c >= '0' && c <= '9'; c = take()) {
-    keep(c);
-    digits = true;
-    if (v <= 1LL << 31) v = v * 10 + (c - '0');  // stops growing once out of range
-  }
-  if (!digits || (c != EOF && !isBlank(c))) return refuse(c);
-  if (negative) v = -v;
-  if (v < -(1LL << 31) || v >= 1LL << 31) return Read::outOfRange;
-  value = static_cast<int>(v);
-  return Read::ok;
+int readInt(int lo, int hi, const Item& item) {
+  int value = 0;
+  const Read read = readToken(value);
+  expectInRange(read, value, lo, hi, item);
+  return value;
+}
+
+bool readIntIfAny(int lo, int hi, const Item& item, int& value) {
+  const Read read = readToken(value);
+  if (read == Read::missing && error == 0) return false;
+  expectInRange(read, value, lo, hi, item);
+  return true;
 }
 
 std::string shown(char c) {
@@ -140,18 +190,6 @@ std::string shown(char c) {
   char escape[5];
   std::snprintf(escape, sizeof escape, "\\x%02x", byte);
   return escape;
-}
-
-std::string refusedToken() {
-  std::string text;
-  for (std::size_t i = 0; i < length && i < kShown; ++i) text += shown(start[i]);
-  return length > kShown ? text + "..." : text;
-}
-
-std::string whatIsWrong(Read read) {
-  const char* wrong =
-      read == Read::outOfRange ? " is outside the signed 32-bit range: " : " is not an integer: ";
-  return wrong + refusedToken();
 }
 
 int firstReadError() {

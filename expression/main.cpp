@@ -2,6 +2,7 @@
 // the expression with that operator switched ('+' to '*', '*' to '+').
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #ifndef __wasi__  // WASI has no signals
 #include <csignal>
 #endif
@@ -21,15 +22,13 @@
 
 int k;  // the number of queries
 
-namespace {
-
-constexpr std::size_t kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
+bool answering;  // expression.out has been created
 
 // What a failed run leaves in expression.out: the answers already given are written, so it
 // holds exactly the complete answer lines; a write that fails here is not reported, since
 // the problem found first is.
 void keepAnswered() {
-  flushAnswers();
+  if (answering) flushAnswers();
 }
 
 // Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
@@ -62,6 +61,34 @@ void outOfMemory() {
 [[noreturn]] void cannotRead() {
   reject(std::string("cannot read expression.in: ") + std::strerror(readError()));
 }
+
+// Binds expression.in and expression.out, refusing a run whose files cannot be used.
+void bindFiles() {
+  std::set_new_handler(outOfMemory);
+  // A file-size limit then fails the write, which is reported. Windows has no such signal.
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
+  if (!std::freopen("expression.in", "rb", stdin)) {
+    reject(std::string("cannot open expression.in: ") + std::strerror(errno));
+  }
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) cannotRead();
+  if (!std::freopen("expression.out", "w", stdout)) {
+    reject(std::string("cannot create expression.out: ") + std::strerror(errno));
+  }
+  answering = true;
+}
+
+std::string endsEarly(const Item& missing) {
+  return "input ends after " + std::to_string(missing.number - 1) + " of " + std::to_string(k) +
+         " queries";
+}
+
+namespace {
+
+constexpr std::size_t kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
 
 [[noreturn]] void cannotWrite(int reason) {
   reject(std::string("cannot write expression.out: ") + std::strerror(reason));
@@ -122,44 +149,17 @@ std::string notAnOperator(int p, int parsedTo) {
 }
 
 void answerQueries(int parsedTo) {
-  const Read countRead = readInt(k);
-  switch (countRead) {
-    case Read::ok:
-      if (k > kCapacity) {
-        reject("the query count is " + std::to_string(k) + ", above the limit of " +
-               std::to_string(kCapacity));
-      }
-      break;
-    case Read::missing:
-      if (readError() != 0) cannotRead();
-      k = 0;  // no query count: nothing to answer
-      break;
-    case Read::notInteger:
-    case Read::outOfRange:
-      reject("the query count" + whatIsWrong(countRead));
-  }
+  // No query count, or a negative one, asks nothing.
+  int count = 0;
+  if (readIntIfAny(INT_MIN, kCapacity, {"the query count"}, count)) k = std::max(count, 0);
   for (int i = 0; i < k; ++i) {
-    auto query = [i] { return "query " + std::to_string(i + 1); };  // only for messages
-    int p = 0;
-    const Read read = readInt(p);
-    switch (read) {
-      case Read::ok:
-        break;
-      case Read::missing:
-        if (readError() != 0) cannotRead();
-        reject(query() + " is missing: input ends after " + std::to_string(i) + " of " +
-               std::to_string(k) + " queries");
-      case Read::notInteger:
-      case Read::outOfRange:
-        reject(query() + whatIsWrong(read));
-    }
-    // A read error can end the last query early; what was read up to it is not a query.
-    if (readError() != 0) cannotRead();
+    const int p = readInt(INT_MIN, INT_MAX, {"query", i + 1});
     // One look-up: every position of the line that holds no operator the parser consumed
     // holds -1.
     const int answer = p >= 1 && p <= n ? ifChanged[p - 1] : -1;
     if (answer < 0) {
-      reject(query() + " names position " + std::to_string(p) + ", " + notAnOperator(p, parsedTo));
+      reject("query " + std::to_string(i + 1) + " names position " + std::to_string(p) + ", " +
+             notAnOperator(p, parsedTo));
     }
     if (int reason = writeAnswer(answer)) cannotWrite(reason);
   }
@@ -182,20 +182,7 @@ int solve() {
 }  // namespace
 
 int main() {
-  std::set_new_handler(outOfMemory);
-  // A file-size limit then fails the write, which is reported. Windows has no such signal.
-#ifdef SIGXFSZ
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
-  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
-  if (!std::freopen("expression.in", "rb", stdin)) {
-    reject(std::string("cannot open expression.in: ") + std::strerror(errno));
-  }
-  // An input that cannot be read (a folder) leaves an existing output as it was.
-  if (firstReadError() != 0) cannotRead();
-  if (!std::freopen("expression.out", "w", stdout)) {
-    reject(std::string("cannot create expression.out: ") + std::strerror(errno));
-  }
+  bindFiles();
   startAnswers();
 
   doing = "reading the expression line";

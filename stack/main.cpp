@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #ifndef __wasi__  // WASI has no signals
 #include <csignal>
 #endif
@@ -16,14 +17,7 @@
 #include <vector>
 
 #include "input.hpp"
-
-constexpr int kCapacity = 100000;  // the largest n the task allows
-
-int n;
-int a[kCapacity];
-int mn[kCapacity];  // mn[i] is the smallest of a[i..n-1]
-
-namespace {
+#include "pop_order.hpp"
 
 bool answering;  // stack.out has been created
 
@@ -61,64 +55,44 @@ void outOfMemory() {
   fail(message);
 }
 
-// Names the item read for messages: n, or value `index` (from 1).
-std::string itemName(int index) {
-  return index == 0 ? "n" : "value " + std::to_string(index);
-}
-
 [[noreturn]] void cannotRead() {
   reject(std::string("cannot read stack.in: ") + std::strerror(readError()));
 }
 
-int readItem(int index) {
-  int value = 0;
-  const Read read = readInt(value);
-  switch (read) {
-    case Read::ok:
-      break;
-    case Read::missing:
-      if (readError() != 0) cannotRead();
-      if (index == 0) reject("n is missing: stack.in is empty");
-      reject(itemName(index) + " is missing: input ends after " + std::to_string(index - 1) +
-             " of " + std::to_string(n) + " values");
-    case Read::notInteger:
-    case Read::outOfRange:
-      reject(itemName(index) + whatIsWrong(read));
+// Binds stack.in and stack.out, refusing a run whose files cannot be used.
+void bindFiles() {
+  std::set_new_handler(outOfMemory);
+  // A file-size limit then fails the write, which is reported. Windows has no such signal.
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
+  if (!std::freopen("stack.in", "rb", stdin)) {
+    reject(std::string("cannot open stack.in: ") + std::strerror(errno));
   }
-  return value;
+  // An input that cannot be read (a folder) leaves an existing output as it was.
+  if (firstReadError() != 0) cannotRead();
+  if (!std::freopen("stack.out", "w", stdout)) {
+    reject(std::string("cannot create stack.out: ") + std::strerror(errno));
+  }
+  answering = true;
 }
 
-void readInput() {
-  doing = "reading stack.in";
-  n = readItem(0);
-  if (n < 0) reject("n is " + std::to_string(n) + ", below 0");
-  if (n > kCapacity) {
-    reject("n is " + std::to_string(n) + ", above the limit of " + std::to_string(kCapacity));
+// Ends the answer: a write that failed (a full disk, a file-size limit) must not end the
+// run in success.
+void finishOutput() {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    reject(std::string("cannot write stack.out: ") + std::strerror(errno));
   }
-  for (int i = 0; i < n; ++i) a[i] = readItem(i + 1);
-  // A read error can end the last token early; what was read up to it is not the input.
-  if (readError() != 0) cannotRead();
 }
 
-std::vector<int> popOrder() {
-  if (n > 0) mn[n - 1] = a[n - 1];
-  for (int i = n - 2; i >= 0; --i) mn[i] = std::min(a[i], mn[i + 1]);
-
-  std::vector<int> stack;
-  std::vector<int> out;
-  stack.reserve(n);
-  out.reserve(n);
-  for (int j = 0; j < n; ++j) {
-    stack.push_back(a[j]);
-    // Past the last element nothing waits, so the stack is emptied; a top equal to the
-    // smallest waiting value is popped, since holding it back cannot help.
-    while (!stack.empty() && (j == n - 1 || stack.back() <= mn[j + 1])) {
-      out.push_back(stack.back());
-      stack.pop_back();
-    }
-  }
-  return out;
+std::string endsEarly(const Item& missing) {
+  if (missing.number == 0) return "stack.in is empty";
+  return "input ends after " + std::to_string(missing.number - 1) + " of " + std::to_string(n) +
+         " values";
 }
+
+namespace {
 
 // The values go out in blocks formatted here: one printf per value costs more than the
 // rest of the run. Static, since the stack may be as small as 64 KiB.
@@ -141,29 +115,14 @@ void writeOrder(const std::vector<int>& order) {
 }  // namespace
 
 int main() {
-  std::set_new_handler(outOfMemory);
-  // A file-size limit then fails the write, which is reported. Windows has no such signal.
-#ifdef SIGXFSZ
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
-  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
-  if (!std::freopen("stack.in", "rb", stdin)) {
-    reject(std::string("cannot open stack.in: ") + std::strerror(errno));
-  }
-  // An input that cannot be read (a folder) leaves an existing output as it was.
-  if (firstReadError() != 0) cannotRead();
-  if (!std::freopen("stack.out", "w", stdout)) {
-    reject(std::string("cannot create stack.out: ") + std::strerror(errno));
-  }
-  answering = true;
-
-  readInput();
+  bindFiles();
+  doing = "reading stack.in";
+  n = readInt(0, kCapacity, {"n"});
+  for (int i = 0; i < n; ++i) a[i] = readInt(INT_MIN, INT_MAX, {"value", i + 1});
   doing = "ordering the values";
   const std::vector<int> order = popOrder();
   doing = "writing stack.out";
   writeOrder(order);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    reject(std::string("cannot write stack.out: ") + std::strerror(errno));
-  }
+  finishOutput();
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #ifndef __wasi__  // WASI has no signals
 #include <csignal>
 #endif
@@ -16,7 +17,7 @@
 #include "arithmetic.hpp"
 #include "input.hpp"
 
-namespace {
+int n;  // the number of words
 
 bool answering;  // subsequence.out has been created
 
@@ -58,54 +59,8 @@ void outOfMemory() {
   reject(std::string("cannot read subsequence.in: ") + std::strerror(readError()));
 }
 
-std::string shortened(const std::string& word) {
-  if (word.size() <= kShown) return word;
-  return word.substr(0, kShown) + "... (" + std::to_string(word.size()) + " digits)";
-}
-
-int readCount() {
-  int n = 0;
-  const Read read = readInt(n);
-  switch (read) {
-    case Read::ok:
-      break;
-    case Read::missing:
-      if (readError() != 0) cannotRead();
-      reject("n is missing: subsequence.in is empty");
-    case Read::notInteger:
-    case Read::outOfRange:
-      reject("n" + whatIsWrong(read));
-  }
-  if (n < 1) reject("n is " + std::to_string(n) + ", below 1");
-  return n;
-}
-
-// Compares the numbers two digit strings denote, so leading zeros do not matter.
-int compareNumbers(const std::string& x, const std::string& y) {
-  std::size_t i = std::min(x.find_first_not_of('0'), x.size());
-  std::size_t j = std::min(y.find_first_not_of('0'), y.size());
-  std::size_t lx = x.size() - i;
-  std::size_t ly = y.size() - j;
-  if (lx != ly) return lx < ly ? -1 : 1;
-  return x.compare(i, lx, y, j, ly);
-}
-
-// Reads word j + 1 of n into `word`: a non-empty digit string.
-void readWord(int j, int n, std::string& word) {
-  const Read read = readDigits(word);
-  if (read == Read::missing) {
-    if (readError() != 0) cannotRead();
-    reject("word " + std::to_string(j + 1) + " is missing: input ends after " + std::to_string(j) +
-           " of " + std::to_string(n) + " words");
-  }
-  if (read != Read::ok) {
-    reject("word " + std::to_string(j + 1) + " is not a decimal number: " + refusedToken());
-  }
-}
-
-}  // namespace
-
-int main() {
+// Binds subsequence.in and subsequence.out, refusing a run whose files cannot be used.
+void bindFiles() {
   std::set_new_handler(outOfMemory);
   // A file-size limit then fails the write, which is reported. Windows has no such signal.
 #ifdef SIGXFSZ
@@ -121,9 +76,45 @@ int main() {
     reject(std::string("cannot create subsequence.out: ") + std::strerror(errno));
   }
   answering = true;
+}
 
+// Ends the answer: a write that failed (a full disk, a file-size limit) must not end the
+// run in success.
+void finishOutput() {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    reject(std::string("cannot write subsequence.out: ") + std::strerror(errno));
+  }
+}
+
+std::string endsEarly(const Item& missing) {
+  if (missing.number == 0) return "subsequence.in is empty";
+  return "input ends after " + std::to_string(missing.number - 1) + " of " + std::to_string(n) +
+         " words";
+}
+
+namespace {
+
+std::string shortened(const std::string& word) {
+  if (word.size() <= kShown) return word;
+  return word.substr(0, kShown) + "... (" + std::to_string(word.size()) + " digits)";
+}
+
+// Compares the numbers two digit strings denote, so leading zeros do not matter.
+int compareNumbers(const std::string& x, const std::string& y) {
+  std::size_t i = std::min(x.find_first_not_of('0'), x.size());
+  std::size_t j = std::min(y.find_first_not_of('0'), y.size());
+  std::size_t lx = x.size() - i;
+  std::size_t ly = y.size() - j;
+  if (lx != ly) return lx < ly ? -1 : 1;
+  return x.compare(i, lx, y, j, ly);
+}
+
+}  // namespace
+
+int main() {
+  bindFiles();
   doing = "reading subsequence.in";
-  const int n = readCount();
+  n = readInt(1, INT_MAX, {"n"});
   // The chain starts at word 0 itself; each walk then ends at the residue of the next
   // word. Only the word before and the one being read are held.
   std::string previous, word;
@@ -133,7 +124,7 @@ int main() {
     // A word denotes at least the number before it, so it mostly is at least as long: room
     // made at once spares a long word the copies, and their double storage, on its way up.
     word.reserve(previous.size());
-    readWord(j, n, word);
+    readDigits(word, {"word", j + 1});
     if (j == 0) {
       V = residue(word);
       sum = V;
@@ -147,13 +138,8 @@ int main() {
     }
     previous.swap(word);
   }
-  // A read error can end the last word early; what was read up to it is not the input.
-  if (readError() != 0) cannotRead();
-
   doing = "writing subsequence.out";
   std::printf("%d\n", sum);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    reject(std::string("cannot write subsequence.out: ") + std::strerror(errno));
-  }
+  finishOutput();
   return 0;
 }

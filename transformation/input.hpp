@@ -1,26 +1,31 @@
-// transformation.in, read through a buffer of the program's own. Integers are taken byte by byte
-// and refused at the first byte that cannot belong to one, so no token is ever held whole
-// (a file of NUL bytes is refused at once), and a failed read keeps its reason.
+// transformation.in, read through a buffer of the program's own, one item a call: each call reads
+// the item, checks its range and, when it is not what the input must hold there, ends the
+// run with the one line that says so. Integers are taken byte by byte and refused at the
+// first byte that cannot belong to one, so no token is ever held whole (a file of NUL
+// bytes is refused at once), and a failed read keeps its reason.
 #pragma once
 
 #include <string>
 
-enum class Read { ok, missing, notInteger, outOfRange };
+// An item as a refusal names it: "n", or a stem and a number from 1, "value 3". Nothing
+// is formatted unless the item is refused.
+struct Item {
+  const char* stem;
+  int number = 0;
+};
 
-// Reads the next white-space-delimited token as a signed 32-bit decimal integer: an
+// Reads the next white-space-delimited token as a decimal integer from lo to hi: an
 // optional sign and at least one digit, any number of leading zeros.
-Read readInt(int& value);
-
-// The start of the token the last read refused, as messages show it: at most 40 bytes,
-// each that is not printable ASCII as \xNN, and "..." when it goes on.
-std::string refusedToken();
-
-// What is wrong with the integer readInt refused with `read` (notInteger or outOfRange),
-// as a message goes on after the item's name: " is not an integer: 1x".
-std::string whatIsWrong(Read read);
+int readInt(int lo, int hi, const Item& item);
 
 // Makes the first read, before the output file is created, and returns readError().
 int firstReadError();
 
 // The reason (an errno value) of the read error that ended the input, or 0.
 int readError();
+
+// The program's own, in main.cpp: its one-line refusal, its refusal of an input that
+// cannot be read, and what its refusal says of the input when it ends before `missing`.
+[[noreturn]] void reject(const std::string& what);
+[[noreturn]] void cannotRead();
+std::string endsEarly(const Item& missing);
