@@ -35,10 +35,10 @@ bool wasiTarget();
 // finds a link's absolute target inside that folder too.
 bool devicesReachable();
 
-// How many of a random differential test's `count` seeded cases to run: all natively;
-// under an emulator, where each start of a program costs far more, the first fifth,
-// which still sends every kind of case through the target's reads and writes.
-int randomCases(int count);
+// How many random rows an end-to-end differential test runs: a few, since the brute
+// forces meet the programs' cores in-process, thousands of cases at a time; 50 for
+// WebAssembly, where the in-process tests are not built.
+int randomRows();
 
 // A program's text as its platform's text mode puts it in a file: each line feed is a
 // CR LF on Windows.

@@ -15,7 +15,7 @@ std::string excerpt(const std::string& input) {
 
 }  // namespace
 
-RunResult Program::run(const std::optional<std::string>& input, const RunOptions& options) const {
+RunResult Program::run(const std::string& input, const RunOptions& options) const {
   return runWithInput(executable_, name_, input, options);
 }
 
@@ -25,7 +25,9 @@ void Program::expectAnswer(const std::string& input, const std::string& expected
   EXPECT_EQ(r.exit_code, 0) << describe(r) << "\n" << excerpt(input);
   EXPECT_EQ(r.err, "") << excerpt(input);
   ASSERT_TRUE(r.output.has_value()) << excerpt(input);
-  const std::string written = platformText(expected);
+  // Not copied where the platform writes the text as it is: answers of 64 MiB.
+  const std::string converted = windowsTarget() ? platformText(expected) : std::string();
+  const std::string& written = windowsTarget() ? converted : expected;
   if (r.output->size() > 1000 || written.size() > 1000) {
     EXPECT_TRUE(*r.output == written) << "the output differs; " << excerpt(input);
   } else {
@@ -108,7 +110,7 @@ void Program::expectWriteCutBack(const std::string& input, unsigned long limit,
 void Program::expectFileProblemsRefused(const std::string& validInput) const {
   const std::string in = name_ + ".in", out = name_ + ".out";
 
-  RunResult missing = run(std::nullopt);
+  RunResult missing = ScratchDir().run(executable_, name_);
   EXPECT_EQ(missing.exit_code, 1) << describe(missing);
   EXPECT_EQ(missing.err,
             platformText(name_ + ": cannot open " + in + ": No such file or directory\n"));

@@ -22,8 +22,8 @@ class Program {
   Program(std::string executable, std::string name)
       : executable_(std::move(executable)), name_(std::move(name)) {}
 
-  // Runs it once in a fresh folder holding `<name>.in` with these bytes, or none.
-  RunResult run(const std::optional<std::string>& input, const RunOptions& options = {}) const;
+  // Runs it once in a fresh folder holding `<name>.in` with these bytes.
+  RunResult run(const std::string& input, const RunOptions& options = {}) const;
 
   // Exit status 0, nothing on standard error, and exactly `expected` in the output file,
   // with the platform's line ends (as are the texts of the checks below).

@@ -74,10 +74,10 @@ class ScratchDir {
   std::string work_;
 };
 
-// The common case: a fresh folder holding `<program>.in` with the given bytes (or no
-// input file at all), the program run there once.
+// The common case: a fresh folder holding `<program>.in` with the given bytes, the program
+// run there once.
 RunResult runWithInput(const std::string& executable, const std::string& program,
-                       const std::optional<std::string>& input, const RunOptions& options = {});
+                       const std::string& input, const RunOptions& options = {});
 
 // A readable form of a run for failure messages: status, signal and standard error.
 std::string describe(const RunResult& result);

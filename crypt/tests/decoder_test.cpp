@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "crypt_reference.hpp"
 #include "decode.hpp"
+#include "rng.hpp"
+#include "support.hpp"
 
 namespace {
 
@@ -31,6 +35,20 @@ TEST(Decoder, DecodesValidLinesAndLeavesOthersAlone) {
     const std::string before = line;
     EXPECT_TRUE(impossible(line)) << line;
     EXPECT_EQ(line, before);
+  }
+}
+
+TEST(Decoder, MatchesTheTestDecodersOnRandomLines) {
+  for (char c : std::string("aeiouy")) key_letter[c] = true;
+  for (int c = 0; c < 20000; ++c) {
+    testing_support::Rng rng(40000 + c);
+    const std::string line = crypt_test::randomLine(rng);
+    const std::optional<std::string> expected = crypt_reference::decodeFromTheEnd(line);
+    // The two decoders of the tests, written apart, vouch for each other.
+    ASSERT_EQ(expected, crypt_reference::decodeByPattern(line)) << line;
+    std::string decoded = line;
+    ASSERT_EQ(impossible(decoded), !expected.has_value()) << line;
+    ASSERT_EQ(decoded, expected.value_or(line)) << line;
   }
 }
 

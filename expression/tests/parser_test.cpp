@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "support.hpp"
+#include "parse_line.hpp"
 
 namespace {
 
@@ -39,12 +39,8 @@ TEST(Parser, SingleNumberMakesSumProductLeaf) {
 
 TEST(Parser, ParenthesesMakeNoNodeOfTheirOwn) {
   parseLine("1*(2)");
-  expectTree({{'+', 2, {1}},
-              {'*', 2, {2, 3}, {1}},
-              {0, 1, {}},
-              {'+', 2, {4}},
-              {'*', 2, {5}},
-              {0, 2, {}}});
+  expectTree(
+      {{'+', 2, {1}}, {'*', 2, {2, 3}, {1}}, {0, 1, {}}, {'+', 2, {4}}, {'*', 2, {5}}, {0, 2, {}}});
 
   parseLine("((7))");
   expectTree({{'+', 7, {1}},

@@ -1,9 +1,12 @@
+#include "search.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "parse_line.hpp"
 #include "support.hpp"
 
 namespace {

@@ -1,73 +1,16 @@
-// What the expression tests share: a fresh parse in-process, an evaluator of its own to
-// judge answers, and random expressions.
+// What the expression tests share: random expressions, and the reference that judges them.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "parser.hpp"
+#include "expression_reference.hpp"
 #include "rng.hpp"
-#include "search.hpp"
 
 namespace expression_test {
 
-// Parses `line` as the program does; the tables' earlier contents are overwritten.
-inline int parseLine(const std::string& line) {
-  s = line;
-  n = static_cast<int>(line.size());
-  sz = 0;
-  ptr = 0;
-  return parseExpression();
-}
-
-// The value modulo P of a well-formed expression up to its first unmatched ')', by
-// operator precedence over two explicit stacks: no recursion, and nothing shared with
-// the program's parser.
-inline long long evaluate(const std::string& e) {
-  std::vector<long long> values;
-  std::vector<char> ops;
-  auto apply = [&] {
-    long long y = values.back();
-    values.pop_back();
-    long long x = values.back();
-    values.pop_back();
-    values.push_back(ops.back() == '+' ? (x + y) % P : x * y % P);
-    ops.pop_back();
-  };
-  int open = 0;
-  for (std::size_t i = 0; i < e.size(); ++i) {
-    char c = e[i];
-    if (c >= '0' && c <= '9') {
-      long long x = 0;
-      for (; i < e.size() && e[i] >= '0' && e[i] <= '9'; ++i) x = (x * 10 + e[i] - '0') % P;
-      values.push_back(x);
-      --i;
-    } else if (c == '(') {
-      ops.push_back('(');
-      ++open;
-    } else if (c == ')') {
-      if (open == 0) break;
-      while (ops.back() != '(') apply();
-      ops.pop_back();
-      --open;
-    } else if (c == '+') {
-      while (!ops.empty() && ops.back() != '(') apply();
-      ops.push_back('+');
-    } else {  // '*'
-      while (!ops.empty() && ops.back() == '*') apply();
-      ops.push_back('*');
-    }
-  }
-  while (!ops.empty()) apply();
-  return values.back();
-}
-
-// The value of the expression with the operator at index i switched.
-inline long long switchedValue(std::string e, std::size_t i) {
-  e[i] = e[i] == '+' ? '*' : '+';
-  return evaluate(e);
-}
+using namespace expression_reference;
 
 inline std::string randomNumber(testing_support::Rng& rng) {
   static const char* const nearModulus[] = {"1000000006", "1000000007", "1000000008", "2000000014",
@@ -100,18 +43,6 @@ inline std::string randomExpression(testing_support::Rng& rng, int depth) {
     }
   }
   return e;
-}
-
-// Indices of the operators the parser consumes: those before an unmatched ')'.
-inline std::vector<int> operatorPositions(const std::string& e) {
-  std::vector<int> positions;
-  int open = 0;
-  for (std::size_t i = 0; i < e.size(); ++i) {
-    if (e[i] == '(') ++open;
-    if (e[i] == ')' && open-- == 0) break;
-    if (e[i] == '+' || e[i] == '*') positions.push_back(static_cast<int>(i));
-  }
-  return positions;
 }
 
 }  // namespace expression_test

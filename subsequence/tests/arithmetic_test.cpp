@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "rng.hpp"
+#include "subsequence_reference.hpp"
 #include "support.hpp"
 
 namespace {
 
+using namespace subsequence_reference;
 using namespace subsequence_test;
 using testing_support::Rng;
 
@@ -107,6 +110,27 @@ TEST(DigitStrings, LongWalksMatchTheClosedForm) {
     if (compareNumbers(a, b) > 0) std::swap(a, b);
     ASSERT_EQ(addDifference(a, b), walkInClosedForm(a, b))
         << "lengths " << a.size() << ", " << b.size();
+  }
+}
+
+// The chain as the program walks it: each word's residue formed once, the walk from one
+// word ending on the next one's.
+TEST(DigitStrings, ChainsMatchTheNumberByNumberWalk) {
+  for (int c = 0; c < 5000; ++c) {
+    Rng rng(6000 + c);
+    const std::vector<std::uint64_t> numbers = randomChain(rng);
+    long long expected = static_cast<long long>(numbers[0] % kModulus);
+    std::string previous = std::to_string(numbers[0]);
+    int V = residue(previous);
+    int sum = V;
+    for (std::size_t j = 1; j < numbers.size(); ++j) {
+      expected = (expected + walkByNumbers(numbers[j - 1], numbers[j])) % kModulus;
+      std::string word = std::string(static_cast<std::size_t>(rng.uniform(0, 2)), '0') +
+                         std::to_string(numbers[j]);
+      add(sum, addDifference(previous, word, V));
+      previous = word;
+    }
+    ASSERT_EQ(sum, expected) << "seed " << 6000 + c;
   }
 }
 

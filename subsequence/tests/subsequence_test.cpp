@@ -6,10 +6,12 @@
 
 #include "program.hpp"
 #include "rng.hpp"
+#include "subsequence_reference.hpp"
 #include "support.hpp"
 
 namespace {
 
+using namespace subsequence_reference;
 using namespace subsequence_test;
 using testing_support::Rng;
 
@@ -42,37 +44,8 @@ TEST(SubsequenceAnswers, WorkedExamples) {
   expectAnswer("1 5 and then anything", 5);
 }
 
-// Non-decreasing numbers of up to 18 digits: equal neighbours, small and large steps,
-// runs of 9s that carry, leading zeros, values past 1000000007.
-std::vector<std::uint64_t> randomChain(Rng& rng) {
-  std::vector<std::uint64_t> numbers{static_cast<std::uint64_t>(rng.uniform(0, 999999))};
-  numbers[0] *= powerOfTen(rng.uniform(0, 12));
-  for (int count = static_cast<int>(rng.uniform(0, 5)); count > 0; --count) {
-    std::uint64_t x = numbers.back(), next = x;
-    switch (rng.uniform(0, 4)) {
-      case 0:
-        break;
-      case 1:
-        next = x + static_cast<std::uint64_t>(rng.uniform(1, 30));
-        break;
-      case 2:
-        next = x + static_cast<std::uint64_t>(rng.uniform(1, 999)) * powerOfTen(rng.uniform(0, 12));
-        break;
-      case 3: {  // up to the next number that ends in a run of 9s, then one past it
-        std::uint64_t p = powerOfTen(rng.uniform(1, 10));
-        next = x / p * p + p - 1 + static_cast<std::uint64_t>(rng.uniform(0, 1));
-        break;
-      }
-      default:
-        next = x + 1000000007ULL * static_cast<std::uint64_t>(rng.uniform(1, 3));
-    }
-    numbers.push_back(next > 999999999999999999ULL ? x : next);
-  }
-  return numbers;
-}
-
 TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
-  for (int c = 0; c < testing_support::randomCases(1500); ++c) {
+  for (int c = 0; c < testing_support::randomRows(); ++c) {
     Rng rng(6000 + c);
     std::vector<std::uint64_t> numbers = randomChain(rng);
     std::vector<std::string> words;
@@ -95,9 +68,10 @@ TEST(SubsequenceAnswers, TheExampleOnASmallStack) {
 
 TEST(SubsequenceAnswers, AMillionWordsOfUpToSixtyDigits) {
   Rng rng(8);
-  std::vector<std::string> words;
-  std::string word = "1";
-  for (int j = 0; j < 1000000; ++j) {
+  const int count = 1000000;
+  std::string input = std::to_string(count) + "\n", word = "1", previous;
+  long long expected = 0;  // the chain's sum so far, walked in closed form word by word
+  for (int j = 0; j < count; ++j) {
     // Grow the number now and then by a digit; otherwise raise one digit or keep it.
     if (word.size() < 60 && rng.chance(1)) word = randomDigits(rng, 1) + word;
     if (word[0] == '0') word[0] = '1';
@@ -108,15 +82,17 @@ TEST(SubsequenceAnswers, AMillionWordsOfUpToSixtyDigits) {
       for (std::size_t i = at + 1; i < word.size(); ++i)
         word[i] = static_cast<char>('0' + rng.uniform(0, 9));
     }
-    words.push_back(word);
+    expected = j == 0 ? residueOf(word) : (expected + walkInClosedForm(previous, word)) % kModulus;
+    input += word + "\n";
+    previous = word;
   }
-  expectAnswer(inputOf(words), chainSum(words));
+  expectAnswer(input, expected);
 }
 
-TEST(SubsequenceAnswers, ThreeWordsOfTwentyMillionDigits) {
+TEST(SubsequenceAnswers, ThreeWordsOfFiveMillionDigits) {
   Rng rng(9);
   std::vector<std::string> words;
-  for (int j = 0; j < 3; ++j) words.push_back(randomDigits(rng, 20000000));
+  for (int j = 0; j < 3; ++j) words.push_back(randomDigits(rng, 5000000));
   std::sort(words.begin(), words.end());  // equal lengths: text order is number order
   expectAnswer(inputOf(words), chainSum(words));
 }

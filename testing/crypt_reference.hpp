@@ -1,0 +1,65 @@
+// What the crypt tests, and the fuzzer's checker, take for the right decoding: two
+// decoders of their own, one from the end of each line and one by a regular expression.
+#pragma once
+
+#include <optional>
+#include <regex>
+#include <string>
+
+namespace crypt_reference {
+
+inline bool isKey(char c) {
+  return c != '\0' && std::string("aeiouy").find(c) != std::string::npos;
+}
+
+// A decoder of its own that works from the end of the line: the last character is an
+// ordinary one, or the 'a' ending a key letter's "fa". Empty optional when the line is
+// not a valid encoding.
+inline std::optional<std::string> decodeFromTheEnd(const std::string& line) {
+  std::string reversed;
+  std::size_t i = line.size();
+  while (i > 0) {
+    char c = line[i - 1];
+    if (!isKey(c)) {
+      reversed += c;
+      --i;
+    } else if (c == 'a' && i >= 3 && line[i - 2] == 'f' && isKey(line[i - 3])) {
+      reversed += line[i - 3];
+      i -= 3;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return std::string(reversed.rbegin(), reversed.rend());
+}
+
+// The same by a regular expression over the whole line (short lines only: the matcher
+// recurses per character).
+inline std::optional<std::string> decodeByPattern(const std::string& line) {
+  static const std::regex valid("([^aeiouy]|[aeiouy]fa)*");
+  static const std::regex syllable("([aeiouy])fa");
+  if (!std::regex_match(line, valid)) return std::nullopt;
+  return std::regex_replace(line, syllable, "$1");
+}
+
+// The expected crypt.out for a whole file, from the end-scanning decoder. With
+// `crLfEndsLines` (Windows) a CR LF ends a line too.
+inline std::string expectedOutput(const std::string& file, bool crLfEndsLines) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < file.size()) {
+    std::size_t end = file.find('\n', start);
+    if (end == std::string::npos) end = file.size();
+    std::string line = file.substr(start, end - start);
+    if (crLfEndsLines && end < file.size() && !line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    std::optional<std::string> decoded = decodeFromTheEnd(line);
+    if (!decoded) return "impossible\n";
+    out += *decoded + "\n";
+    start = end + 1;
+  }
+  return out;
+}
+
+}  // namespace crypt_reference
