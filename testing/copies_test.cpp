@@ -1,14 +1,14 @@
 // The programs share no code, so the input reader and the failure block stand in several
 // of them as copies. A copy that drifts (a fix carried to one program and forgotten in
-// another, a message worded anew) fails here: every function that two programs' copies
-// both define must read the same, the program's own name set aside.
+// another, a buffer resized, a message worded anew) fails here: everything that two
+// programs' copies both define at namespace scope, functions and data alike, must read the
+// same, the program's own name set aside.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,63 +21,105 @@ const std::vector<std::string> kPrograms = {"transformation", "expression", "sta
 const std::vector<std::string> kTokenReaders = {"transformation", "expression", "stack",
                                                 "subsequence"};
 
-// The top-level function definitions of a file, by name and signature (the line that
-// opens the body at the margin; overloads of one name are told apart by it), each up to
-// the brace that closes it at the margin. The program's name is replaced.
-std::map<std::pair<std::string, std::string>, std::string> definitions(const std::string& program,
-                                                                       const std::string& file) {
+// A line without its comment and the blanks before it; string and character literals are
+// kept whole.
+std::string code(const std::string& line) {
+  char quote = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (quote != 0) {
+      if (line[i] == '\\')
+        ++i;
+      else if (line[i] == quote)
+        quote = 0;
+    } else if (line[i] == '"' || line[i] == '\'') {
+      quote = line[i];
+    } else if (line.compare(i, 2, "//") == 0) {
+      const std::size_t last = i == 0 ? std::string::npos : line.find_last_not_of(' ', i - 1);
+      return last == std::string::npos ? "" : line.substr(0, last + 1);
+    }
+  }
+  return line;
+}
+
+// What names a definition: a function by its name and its first line (overloads differ
+// there), anything else by the name it declares.
+std::string keyOf(const std::string& first) {
+  static const std::regex function(R"(([A-Za-z_]\w*)\()");
+  static const std::regex data(R"(([A-Za-z_]\w*)\s*(\[[^\]]*\])?\s*(=.*|\{.*|;)$)");
+  std::smatch match;
+  const std::string head = first.substr(0, first.find('='));
+  if (std::regex_search(head, match, function)) return match[1].str() + ": " + first;
+  if (std::regex_search(first, match, data)) return match[1];
+  return first;
+}
+
+// The definitions and declarations a file makes at namespace scope, each from its first
+// line to the one that ends it (a ';' or a '}' back at the margin), as code: comments,
+// whose alignment follows their neighbours, are left out. The program's name is replaced.
+std::map<std::string, std::string> definitions(const std::string& program,
+                                               const std::string& file) {
   std::ifstream in(std::string(SOURCE_DIR) + "/" + program + "/" + file);
   EXPECT_TRUE(in) << program << "/" << file << " cannot be read";
-  const std::regex opening(R"(^(\[\[\w+\]\] )?[A-Za-z_][^;=]*?([A-Za-z_]\w*)\(.*\{$)");
-  std::map<std::pair<std::string, std::string>, std::string> found;
-  std::string name, signature, body;
+  std::map<std::string, std::string> found;
+  std::string key, text;
+  int depth = 0;
   for (std::string line; std::getline(in, line);) {
     for (std::size_t at; (at = line.find(program)) != std::string::npos;) {
       line.replace(at, program.size(), "PROGRAM");
     }
-    std::smatch match;
-    if (name.empty() && std::regex_match(line, match, opening)) {
-      name = match[2];
-      signature = line;
+    const std::string bare = code(line);
+    if (key.empty()) {
+      const bool outside = bare.empty() || bare[0] == ' ' || bare[0] == '#' ||
+                           bare.rfind("namespace", 0) == 0 || bare[0] == '}';
+      if (outside) continue;
+      key = keyOf(bare);
     }
-    if (name.empty()) continue;
-    body += line + "\n";
-    if (line == "}") {
-      found[{name, signature}] = body;
-      name.clear();
-      body.clear();
+    text += bare + "\n";
+    depth += static_cast<int>(std::count(bare.begin(), bare.end(), '{')) -
+             static_cast<int>(std::count(bare.begin(), bare.end(), '}'));
+    if (depth == 0 && !bare.empty() && (bare.back() == ';' || bare.back() == '}')) {
+      found[key] = text;
+      key.clear();
+      text.clear();
     }
   }
   return found;
 }
 
-// Every function that two of the programs' copies define with one signature, compared
-// with the first copy; with `only`, just the functions of those names.
-void expectSameCopies(const std::vector<std::string>& programs, const std::string& file,
-                      const std::vector<std::string>& only = {}) {
-  std::map<std::string, std::pair<std::string, std::string>> first;  // signature: program, body
+// Every definition that two of the programs' copies of `file` make under one key,
+// compared with the first copy; with `only`, just those of these names. Returns how many
+// were compared.
+int expectSameCopies(const std::vector<std::string>& programs, const std::string& file,
+                     const std::vector<std::string>& only = {}) {
+  std::map<std::string, std::pair<std::string, std::string>> first;  // key: program, text
   int compared = 0;
   for (const std::string& program : programs) {
-    for (const auto& [key, body] : definitions(program, file)) {
-      const auto& [name, signature] = key;
+    for (const auto& [key, text] : definitions(program, file)) {
+      const std::string name = key.substr(0, key.find(':'));
       if (!only.empty() && std::find(only.begin(), only.end(), name) == only.end()) continue;
-      const auto [seen, isNew] = first.emplace(signature, std::make_pair(program, body));
+      const auto [seen, isNew] = first.emplace(key, std::make_pair(program, text));
       if (isNew) continue;
       ++compared;
-      EXPECT_EQ(body, seen->second.second)
-          << signature << " in " << program << "/" << file << " has drifted from its copy in "
+      EXPECT_EQ(text, seen->second.second)
+          << name << " in " << program << "/" << file << " has drifted from its copy in "
           << seen->second.first << "/" << file;
     }
   }
   EXPECT_GT(compared, 0) << "no copies of " << file << " found to compare";
+  return compared;
 }
 
 TEST(Copies, TheInputReadersReadAlike) {
-  expectSameCopies(kTokenReaders, "input.cpp");
+  // The buffer, the shown length of a token, the token reader and the refusals.
+  EXPECT_GE(expectSameCopies(kTokenReaders, "input.cpp"), 3 * 15);
+  EXPECT_GE(expectSameCopies(kTokenReaders, "input.hpp"), 3 * 6);
 }
 
-TEST(Copies, TheFailureBlocksSayAlike) {
-  expectSameCopies(kPrograms, "main.cpp", {"fail", "reject", "outOfMemory", "cannotRead"});
+TEST(Copies, TheFailureBlocksAndFileBindingsSayAlike) {
+  EXPECT_EQ(expectSameCopies(kPrograms, "main.cpp",
+                             {"answering", "fail", "reject", "doing", "outOfMemory", "cannotRead",
+                              "bindFiles", "finishOutput"}),
+            4 * 7 + 3);  // expression writes its answers its own way: no finishOutput
 }
 
 }  // namespace
