@@ -26,6 +26,20 @@ configure() {
   fi
 }
 
+# buildQuietly CALLER PRESET [ARGUMENT...]: builds PRESET (cmake --build --preset PRESET
+# ARGUMENT...) with a log in its build folder; quiet, and on failure the log is shown with
+# one line saying so, and the script ends with status 1.
+buildQuietly() {
+  local caller=$1 preset=$2 log
+  shift 2
+  log="$(buildFolder "$preset")/$caller-build.log"
+  if ! (cd "$top" && cmake --build --preset "$preset" -j "$(nproc)" "$@") >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "$caller: building the $preset build failed" >&2
+    exit 1
+  fi
+}
+
 # buildFolder PRESET: the folder the preset builds into, as CMakePresets.json names it.
 buildFolder() {
   case $1 in
