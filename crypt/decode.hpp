@@ -1,5 +1,9 @@
 // Decoding one line: every key letter (a lower-case vowel of "aeiouy") must be followed
 // by the syllable "fa", which decoding removes.
+//
+// Time O(length of the line): one table look-up per byte. Memory O(1): a line decodes in
+// place. Tested by tests/decoder_test.cpp against two decoders of the tests' own
+// (testing/crypt_reference.hpp) on random lines.
 #pragma once
 
 #include <array>
