@@ -23,8 +23,8 @@ bool readLine(std::string& line, std::size_t capacity);
 // optional sign and at least one digit, any number of leading zeros.
 int readInt(int lo, int hi, const Item& item);
 
-// As readInt, but false when the input ends before the item.
-bool readIntIfAny(int lo, int hi, const Item& item, int& value);
+// Whether nothing but white space is left of the input.
+bool atEnd();
 
 // An input byte as messages show it: itself when it is printable ASCII, else \xNN.
 std::string shown(char c);

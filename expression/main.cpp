@@ -150,8 +150,7 @@ std::string notAnOperator(int p, int parsedTo) {
 
 void answerQueries(int parsedTo) {
   // No query count, or a negative one, asks nothing.
-  int count = 0;
-  if (readIntIfAny(INT_MIN, kCapacity, {"the query count"}, count)) k = std::max(count, 0);
+  if (!atEnd()) k = std::max(readInt(INT_MIN, kCapacity, {"the query count"}), 0);
   for (int i = 0; i < k; ++i) {
     const int p = readInt(INT_MIN, INT_MAX, {"query", i + 1});
     // One look-up: every position of the line that holds no operator the parser consumed

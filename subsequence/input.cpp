@@ -69,12 +69,15 @@ void keep(int c) {
   ++length;
 }
 
-enum class Read { ok, missing, notInteger, outOfRange };
+// What a refusal says of a token: that it is missing, or what is wrong with it, which the
+// token's start follows.
+constexpr const char* kMissing = " is missing: ";
+constexpr const char* kNotInteger = " is not an integer: ";
 
 // Keeps the rest of a refused token that a message shows, and not a byte more.
-Read refuse(int c) {
+const char* refuse(int c) {
   for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
-  return Read::notInteger;
+  return kNotInteger;
 }
 
 // An input byte as a message shows it.
@@ -105,12 +108,13 @@ bool readShort(int c, int& value) {
   return true;
 }
 
-// Reads the next white-space-delimited token as a signed 32-bit decimal integer.
-Read readToken(int& value) {
+// Reads the next white-space-delimited token as a signed 32-bit decimal integer; returns
+// what is wrong with it, or nullptr.
+const char* readToken(int& value) {
   int c = take();
   while (isBlank(c)) c = take();
-  if (c == EOF) return Read::missing;
-  if (readShort(c, value)) return Read::ok;
+  if (c == EOF) return kMissing;
+  if (readShort(c, value)) return nullptr;
   length = 0;
   const bool negative = c == '-';
   if (c == '-' || c == '+') {
@@ -126,9 +130,9 @@ Read readToken(int& value) {
   }
   if (!digits || (c != EOF && !isBlank(c))) return refuse(c);
   if (negative) v = -v;
-  if (v < -(1LL << 31) || v >= 1LL << 31) return Read::outOfRange;
+  if (v < -(1LL << 31) || v >= 1LL << 31) return " is outside the signed 32-bit range: ";
   value = static_cast<int>(v);
-  return Read::ok;
+  return nullptr;
 }
 
 // The start of the token the last read refused, as messages show it: at most kShown
@@ -143,34 +147,25 @@ std::string named(const Item& item) {
   return item.number == 0 ? item.stem : item.stem + (" " + std::to_string(item.number));
 }
 
-// Ends the run unless the token read for `item` is an integer from lo to hi, with the line
-// that says what it is instead.
-void expectInRange(Read read, int value, int lo, int hi, const Item& item) {
-  // A read error can end a token early; what was read up to it is not the input.
-  if (error != 0) cannotRead();
-  if (read == Read::ok && value >= lo && value <= hi) return;
-  std::string what = named(item);
-  if (read == Read::missing) {
-    what += " is missing: " + endsEarly(item);
-  } else if (read == Read::notInteger) {
-    what += " is not an integer: " + refusedToken();
-  } else if (read == Read::outOfRange) {
-    what += " is outside the signed 32-bit range: " + refusedToken();
-  } else if (value < lo) {
-    what += " is " + std::to_string(value) + ", below " + std::to_string(lo);
-  } else {
-    what += " is " + std::to_string(value) + ", above the limit of " + std::to_string(hi);
-  }
-  reject(what);
-}
-
 }  // namespace
 
 int readInt(int lo, int hi, const Item& item) {
   int value = 0;
-  const Read read = readToken(value);
-  expectInRange(read, value, lo, hi, item);
-  return value;
+  const char* wrong = readToken(value);
+  // A read error can end a token early; what was read up to it is not the input.
+  if (error != 0) cannotRead();
+  if (wrong == nullptr && value >= lo && value <= hi) return value;
+  std::string what = named(item);
+  if (wrong == kMissing) {
+    what += wrong + endsEarly(item);
+  } else if (wrong != nullptr) {
+    what += wrong + refusedToken();
+  } else {
+    what += " is " + std::to_string(value) +
+            (value < lo ? ", below " + std::to_string(lo)
+                        : ", above the limit of " + std::to_string(hi));
+  }
+  reject(what);
 }
 
 void readDigits(std::string& word, const Item& item) {
@@ -187,7 +182,7 @@ void readDigits(std::string& word, const Item& item) {
   }
   // A read error can end a word early; what was read up to it is not the input.
   if (error != 0) cannotRead();
-  if (word.empty() && c == EOF) reject(named(item) + " is missing: " + endsEarly(item));
+  if (word.empty() && c == EOF) reject(named(item) + kMissing + endsEarly(item));
   if (c == EOF || isBlank(c)) return;
   length = 0;
   for (std::size_t i = 0; i < word.size() && length < sizeof start; ++i) keep(word[i]);
