@@ -6,6 +6,8 @@
 #include <regex>
 #include <string>
 
+#include "verdict.hpp"
+
 namespace crypt_reference {
 
 inline bool isKey(char c) {
@@ -60,6 +62,11 @@ inline std::string expectedOutput(const std::string& file, bool crLfEndsLines) {
     start = end + 1;
   }
   return out;
+}
+
+// What crypt.in must give on Linux: every byte sequence is a text, answered.
+inline reference::Verdict judge(const std::string& input) {
+  return reference::answer(expectedOutput(input, false));
 }
 
 }  // namespace crypt_reference

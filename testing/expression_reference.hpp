@@ -4,9 +4,13 @@
 // state machine; nothing shared with the program's recursive parser.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "verdict.hpp"
 
 namespace expression_reference {
 
@@ -104,6 +108,38 @@ inline std::string failingCheck(const std::string& line) {
     if (line[i] != '+' && line[i] != '*') return kAfterFactor;
     ++i;
   }
+}
+
+// What expression.in must give: a line of at most 524286 characters (a CR before its line
+// feed dropped) that the grammar accepts, then a count of at most 524288 (none, or a
+// negative one, asks nothing) and as many positions of operators the parse consumes, each
+// answered by evaluating the switched line. Each answer costs a pass over the line: an
+// input that would take more than `budget` characters of passes is left unjudged.
+inline reference::Verdict judge(const std::string& input, std::size_t budget = 50000000) {
+  const std::size_t feed = std::min(input.find('\n'), input.size());
+  std::string line = input.substr(0, feed);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (line.size() > 524286) return reference::refusal();
+  const std::string check = failingCheck(line);
+  if (!check.empty()) return {reference::Verdict::grammarCheck, "", check};
+  reference::Tokens tokens(input, feed);
+  const std::optional<std::string> countToken = tokens.next();
+  if (!countToken) return reference::answer("");
+  const std::optional<int> count = reference::integer(countToken);
+  if (!count || *count > 524288) return reference::refusal();
+  const std::vector<int> operators = operatorPositions(line);
+  std::string out;
+  for (int i = 0; i < *count; ++i) {
+    const std::optional<int> p = reference::integer(tokens.next());
+    if (!p || *p < 1 || !std::binary_search(operators.begin(), operators.end(), *p - 1)) {
+      return reference::refusal(out);
+    }
+    if ((static_cast<std::size_t>(i) + 1) * line.size() > budget) {
+      return {reference::Verdict::tooLarge, "", ""};
+    }
+    out += std::to_string(switchedValue(line, static_cast<std::size_t>(*p - 1))) + "\n";
+  }
+  return reference::answer(out);
 }
 
 }  // namespace expression_reference

@@ -6,7 +6,10 @@
 #include <cstddef>
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
+
+#include "verdict.hpp"
 
 namespace stack_reference {
 
@@ -52,6 +55,22 @@ inline std::vector<int> greedyOrder(const std::vector<int>& values) {
     }
   }
   return out;
+}
+
+// What stack.in must give: n from 0 to 100000 and n integers, answered in greedy order.
+inline reference::Verdict judge(const std::string& input) {
+  reference::Tokens tokens(input);
+  const std::optional<int> n = reference::integer(tokens.next());
+  if (!n || *n < 0 || *n > 100000) return reference::refusal();
+  std::vector<int> values;
+  for (int i = 0; i < *n; ++i) {
+    const std::optional<int> value = reference::integer(tokens.next());
+    if (!value) return reference::refusal();
+    values.push_back(*value);
+  }
+  std::string out;
+  for (int v : greedyOrder(values)) out += std::to_string(v) + " ";
+  return reference::answer(out);
 }
 
 }  // namespace stack_reference

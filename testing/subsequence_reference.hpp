@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "verdict.hpp"
+
 namespace subsequence_reference {
 
 constexpr long long kModulus = 1000000007;
@@ -74,6 +76,24 @@ inline long long chainSum(const std::vector<std::string>& words) {
     sum = (sum + walkInClosedForm(words[j], words[j + 1])) % kModulus;
   }
   return sum;
+}
+
+// What subsequence.in must give: n of at least 1 and n words of digits, each denoting no
+// smaller a number than the one before, answered by the closed form.
+inline reference::Verdict judge(const std::string& input) {
+  reference::Tokens tokens(input);
+  const std::optional<int> n = reference::integer(tokens.next());
+  if (!n || *n < 1) return reference::refusal();
+  std::vector<std::string> words;
+  for (int j = 0; j < *n; ++j) {
+    std::optional<std::string> word = tokens.next();
+    if (!word || word->find_first_not_of("0123456789") != std::string::npos) {
+      return reference::refusal();
+    }
+    if (!words.empty() && compareNumbers(*word, words.back()) < 0) return reference::refusal();
+    words.push_back(std::move(*word));
+  }
+  return reference::answer(std::to_string(chainSum(words)) + "\n");
 }
 
 }  // namespace subsequence_reference

@@ -2,6 +2,7 @@
 // checker that decides on its own whether an output answers the initial and target values.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <set>
@@ -10,6 +11,8 @@
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#include "verdict.hpp"
 
 namespace transformation_reference {
 
@@ -64,6 +67,37 @@ inline std::string checkAnswer(const std::vector<int>& initial, const std::vecto
     values[d] = values[s];
   }
   return values == target ? "" : "the moves do not produce the targets";
+}
+
+// What transformation.in must give: n from 0 to 100010 and 2n integers, answered as the
+// task states it, with a sort of the records and an ordered map of first positions.
+inline reference::Verdict judge(const std::string& input) {
+  reference::Tokens tokens(input);
+  const std::optional<int> n = reference::integer(tokens.next());
+  if (!n || *n < 0 || *n > 100010) return reference::refusal();
+  std::vector<std::tuple<int, int, int>> records(static_cast<std::size_t>(*n));
+  for (int pass = 0; pass < 2; ++pass) {
+    for (auto& record : records) {
+      const std::optional<int> value = reference::integer(tokens.next());
+      if (!value) return reference::refusal();
+      (pass == 0 ? std::get<0>(record) : std::get<1>(record)) = *value;
+    }
+  }
+  std::map<int, int> first;  // each initial value's lowest position
+  for (int i = *n - 1; i >= 0; --i) {
+    std::get<2>(records[i]) = i;
+    first[std::get<0>(records[i])] = i;
+  }
+  std::sort(records.begin(), records.end());
+  std::string moves;
+  int m = 0;
+  for (const auto& [initial, target, position] : records) {
+    if (target < initial || first.count(target) == 0) return reference::answer("NO");
+    if (initial == target) continue;
+    moves += std::to_string(position + 1) + " " + std::to_string(first[target] + 1) + "\n";
+    ++m;
+  }
+  return reference::answer("YES\n" + std::to_string(m) + "\n" + moves);
 }
 
 }  // namespace transformation_reference
