@@ -49,12 +49,14 @@ char* resized(std::size_t bytes) {
 }
 
 // Grows the buffer to the announced size (with room for the byte behind the input and a
-// read that finds the end), or when that is taken up or cannot be had, to twice its size.
+// read that finds the end), or when that is taken up or cannot be had, by a quarter: a pipe
+// or a growing file then takes little more than its size. realloc moves a large block's
+// pages rather than copying them, and never holds two copies.
 void grow() {
-  const std::size_t twice = capacity <= SIZE_MAX / 2 ? 2 * capacity : 0;
-  std::size_t wanted = announced < SIZE_MAX - 2 && announced + 2 > capacity ? announced + 2 : twice;
+  const std::size_t more = capacity / 4 <= SIZE_MAX - capacity ? capacity + capacity / 4 : 0;
+  std::size_t wanted = announced < SIZE_MAX - 2 && announced + 2 > capacity ? announced + 2 : more;
   char* grown = wanted != 0 ? resized(wanted) : nullptr;
-  if (!grown && wanted != twice && twice != 0) grown = resized(wanted = twice);
+  if (!grown && wanted != more && more != 0) grown = resized(wanted = more);
   if (!grown) {
     // Reported as for any other allocation: the program's new handler ends the run. (No
     // throw: the WebAssembly build has no exceptions.)

@@ -1,8 +1,13 @@
 #include "program.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <thread>
 
 namespace testing_support {
 
@@ -21,7 +26,11 @@ RunResult Program::run(const std::string& input, const RunOptions& options) cons
 
 void Program::expectAnswer(const std::string& input, const std::string& expected,
                            const RunOptions& options) const {
-  RunResult r = run(input, options);
+  expectAnswered(run(input, options), input, expected);
+}
+
+void Program::expectAnswered(const RunResult& r, const std::string& input,
+                             const std::string& expected) const {
   EXPECT_EQ(r.exit_code, 0) << describe(r) << "\n" << excerpt(input);
   EXPECT_EQ(r.err, "") << excerpt(input);
   ASSERT_TRUE(r.output.has_value()) << excerpt(input);
@@ -33,6 +42,33 @@ void Program::expectAnswer(const std::string& input, const std::string& expected
   } else {
     EXPECT_EQ(*r.output, written) << excerpt(input);
   }
+}
+
+void Program::expectAnswerFromPipe(const std::string& input, const std::string& expected,
+                                   const RunOptions& options) const {
+  if (emulated()) GTEST_SKIP() << "the emulator's pipes are not the program's";
+  ScratchDir dir;
+  const std::string path = dir.path() + "/" + name_ + ".in";
+  dir.fifo(name_ + ".in");
+  std::signal(SIGPIPE, SIG_IGN);  // a program that stops reading ends the writing, not the test
+  std::atomic<bool> ran{false};
+  // The writer waits for the program to open the pipe, or to have ended without it.
+  std::thread writer([&] {
+    int fd = -1;
+    while ((fd = open(path.c_str(), O_WRONLY | O_NONBLOCK)) < 0 && !ran) usleep(1000);
+    if (fd < 0) return;
+    fcntl(fd, F_SETFL, 0);
+    for (std::size_t done = 0; done < input.size();) {
+      const ssize_t wrote = write(fd, input.data() + done, input.size() - done);
+      if (wrote <= 0) break;
+      done += static_cast<std::size_t>(wrote);
+    }
+    close(fd);
+  });
+  const RunResult r = dir.run(executable_, name_, options);
+  ran = true;
+  writer.join();
+  expectAnswered(r, input, expected);
 }
 
 void Program::expectAnswerOnASmallStack(const std::string& input,

@@ -30,6 +30,11 @@ class Program {
   void expectAnswer(const std::string& input, const std::string& expected,
                     const RunOptions& options = {}) const;
 
+  // expectAnswer with the input in a pipe (a FIFO as `<name>.in`), written into it as the
+  // program reads it. Skipped under an emulator.
+  void expectAnswerFromPipe(const std::string& input, const std::string& expected,
+                            const RunOptions& options = {}) const;
+
   // expectAnswer under the smallest stack limit a judge sets, 64 KiB, most of which an
   // environment of 44 KB takes. Skipped under the sanitizers and under an emulator.
   void expectAnswerOnASmallStack(const std::string& input, const std::string& expected) const;
@@ -71,6 +76,10 @@ class Program {
   void expectFileProblemsRefused(const std::string& validInput) const;
 
  private:
+  // The checks of expectAnswer on a run of `input`.
+  void expectAnswered(const RunResult& r, const std::string& input,
+                      const std::string& expected) const;
+
   std::string executable_;
   std::string name_;
 };

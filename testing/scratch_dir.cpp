@@ -63,6 +63,10 @@ void ScratchDir::mkdir(const std::string& name) const {
   if (::mkdir((work_ + "/" + name).c_str(), 0755) != 0) fail("mkdir " + name);
 }
 
+void ScratchDir::fifo(const std::string& name) const {
+  if (::mkfifo((work_ + "/" + name).c_str(), 0644) != 0) fail("mkfifo " + name);
+}
+
 std::optional<std::string> ScratchDir::read(const std::string& name) const {
   std::string file = work_ + "/" + name;
   std::error_code ec;

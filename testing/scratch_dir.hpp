@@ -56,6 +56,7 @@ class ScratchDir {
   void write(const std::string& name, const std::string& bytes) const;
   void symlink(const std::string& name, const std::string& target) const;
   void mkdir(const std::string& name) const;
+  void fifo(const std::string& name) const;
   // The bytes of the regular file `name`; nothing when there is no such file (links and
   // folders are not followed, so a link to /dev/full is never read).
   std::optional<std::string> read(const std::string& name) const;

@@ -115,6 +115,23 @@ TEST(CryptAnswers, LargestInputs) {
   program.expectAnswer(crLf, expectedOutput(crLf));
 }
 
+// From a pipe, whose size is not known before its end, the input takes little more room
+// than itself: 64 MiB are answered in 100 MiB of address space.
+TEST(CryptAnswers, APipeOf64MiBInLittleMoreThanItsSize) {
+  if (testing_support::kSanitized) GTEST_SKIP() << "no address-space limit under the sanitizers";
+  Rng rng(4);
+  auto [text, decoded] = validText(rng, (64 << 20) - 1000, 80);
+  // Exactly 64 MiB: a last line of ordinary letters makes up the rest.
+  if (text.back() != '\n') text += '\n';  // its line feed is already in the decoded text
+  const std::size_t rest = (64 << 20) - text.size();
+  text.append(rest, 'b');
+  decoded.append(rest, 'b');
+  decoded += '\n';
+  testing_support::RunOptions limits;
+  limits.address_space_bytes = 100 << 20;
+  program.expectAnswerFromPipe(text, decoded, limits);
+}
+
 TEST(CryptRejects, EndlessLineRunsOutOfMemory) {
   if (testing_support::kSanitized) GTEST_SKIP() << "no address-space limit under the sanitizers";
   if (testing_support::emulated())
