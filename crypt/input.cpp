@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "large_pages.hpp"
+
 char* input;
 std::size_t inputEnd;
 
@@ -65,6 +67,7 @@ void grow() {
   }
   input = grown;
   capacity = wanted;
+  if (capacity >= kLargePage) preferLargePages(input, capacity);
 }
 
 }  // namespace

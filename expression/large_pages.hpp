@@ -1,7 +1,7 @@
-// A long line fills tables and a stack of many MiB, which the system hands out a page at a
-// time; where a page fault is dear (a virtual machine) that costs more than the parse.
-// Where the system offers large pages on request (Linux's transparent huge pages), they are
-// asked for. Elsewhere nothing changes.
+// A large input fills many MiB, which the system hands out a page at a time; where a page
+// fault is dear (a virtual machine) that costs as much as the work itself. Where the system
+// offers large pages on request (Linux's transparent huge pages), they are asked for.
+// Elsewhere nothing changes.
 #pragma once
 
 #include <cstddef>

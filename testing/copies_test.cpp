@@ -115,6 +115,12 @@ TEST(Copies, TheInputReadersReadAlike) {
   EXPECT_GE(expectSameCopies(kTokenReaders, "input.hpp"), 3 * 6);
 }
 
+TEST(Copies, TheLargePagesAreAskedForAlike) {
+  for (const char* file : {"large_pages.hpp", "large_pages.cpp"}) {
+    EXPECT_EQ(expectSameCopies({"expression", "crypt"}, file), 2) << file;
+  }
+}
+
 TEST(Copies, TheFailureBlocksAndFileBindingsSayAlike) {
   EXPECT_EQ(expectSameCopies(kPrograms, "main.cpp",
                              {"answering", "fail", "reject", "doing", "outOfMemory", "cannotRead",
