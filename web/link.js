@@ -32,7 +32,11 @@ export async function unpack(text) {
   if (!/^[A-Za-z0-9_-]*$/.test(text)) throw new Error('it is not base64url');
   const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/'));
   const packed = Uint8Array.from(binary, (c) => c.charCodeAt(0));
-  return through(packed, new DecompressionStream('deflate-raw'));
+  try {
+    return await through(packed, new DecompressionStream('deflate-raw'));
+  } catch {
+    throw new Error('it does not decompress');
+  }
 }
 
 // What the fragment of a URL names: {program, input}, each a string or null.

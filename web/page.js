@@ -124,6 +124,9 @@ function choose(name) {
   program = name;
   $('program').value = name;
   saveProgram(name);
+  // At once, so that a reload right away comes back here: the stored input is the packed
+  // form of this program's input, which keep() puts in the link (and renews meanwhile).
+  history.replaceState(null, '', makeFragment(name, savedInput(name)));
   showFormat();
   showInput();
   clearResult();
@@ -286,7 +289,9 @@ async function fetchBytes(path) {
   return response.arrayBuffer();
 }
 
-// The input a program starts with: the link's, this browser's, or the example.
+// The input a program starts with: the link's, this browser's, or the example. What went
+// wrong with a link is said once the page shows its program.
+let linkTrouble = '';
 async function restore(name, linked) {
   const example = () => bytesInput(examples.get(name), `the example ${name}.in`);
   const packed = linked ?? savedInput(name);
@@ -294,7 +299,7 @@ async function restore(name, linked) {
   try {
     return bytesInput(await unpack(packed), linked ? "the link's input" : 'the kept input');
   } catch (error) {
-    if (linked) say(`The link's input could not be read (${error.message}); the example is shown.`);
+    if (linked) linkTrouble = `The link's input could not be read (${error.message}); the example is shown.`;
     return example();
   }
 }
@@ -327,7 +332,10 @@ async function start() {
   $('copy').addEventListener('click', copyLink);
   listenToEditor();
   listenForDrops();
+  // Another link pasted into the address bar changes the fragment alone: open it afresh.
+  window.addEventListener('hashchange', () => location.reload());
   choose(first);
+  if (linkTrouble) say(linkTrouble);
   lock(true);  // until the worker is ready
   $('stop').disabled = true;
 
@@ -337,9 +345,7 @@ async function start() {
   setState('ready');
 }
 
-if (location.protocol !== 'file:') {
-  start().catch((error) => {
-    $('load-failed').textContent = `The page could not load its programs: ${error.message}`;
-    $('load-failed').hidden = false;
-  });
-}
+start().catch((error) => {
+  $('load-failed').textContent = `The page could not load its programs: ${error.message}`;
+  $('load-failed').hidden = false;
+});
