@@ -45,5 +45,6 @@ export function head(held) {
   const start = new TextDecoder('utf-8').decode(held.bytes.subarray(0, kHeadBytes));
   const lines = start.split('\n').slice(0, kHeadLines);
   const shown = lines.join('\n');
-  return shown.length < start.length || held.bytes.byteLength > kHeadBytes ? `${shown}\n…` : shown;
+  const more = shown.length < start.length || held.bytes.byteLength > kHeadBytes;
+  return more ? `${shown}\n…` : shown;
 }

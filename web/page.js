@@ -78,8 +78,11 @@ function changed() {
   keepSoon();
 }
 
-function setInput(input) {
-  inputs.set(program, input);
+// A new input for a program, the chosen one unless a file being read was opened for
+// another.
+function setInput(input, name = program) {
+  inputs.set(name, input);
+  if (name !== program) return;
   showInput();
   changed();
 }
@@ -87,19 +90,20 @@ function setInput(input) {
 // --- Keeping the input: storage and link -------------------------------------------------
 
 let keepTimer = 0;
-let keeping = Promise.resolve();
 let keepCount = 0;  // which change the latest keep is for: an older one is dropped
 
 async function keep() {
   const which = ++keepCount;
   const chosen = program;
-  const { text, packedBytes } = await pack(inputBytes(inputs.get(chosen)));
+  const bytes = inputBytes(inputs.get(chosen));
+  const { text, packedBytes } = await pack(bytes);
   if (which !== keepCount) return;
   saveInput(chosen, text);
   history.replaceState(null, '', makeFragment(chosen, text));
-  $('link-note').textContent = text !== null ? '' : 'This input is too large for a link and ' +
-    `for this browser to keep (${packedBytes === null ? 'many MiB'
-      : `${count(packedBytes)} bytes`} compressed, ${count(kLinkBytes)} at most): the link ` +
+  const size = packedBytes === null ? `${count(bytes.byteLength)} bytes`
+    : `${count(packedBytes)} bytes compressed`;
+  $('link-note').textContent = text !== null ? '' : `This input is too large for a link and ` +
+    `for this browser to keep (${size}; ${count(kLinkBytes)} compressed at most): the link ` +
     'gives the program alone, and a reload shows the example.';
 }
 
@@ -109,13 +113,12 @@ function keepSoon() {
   clearTimeout(keepTimer);
   const input = inputs.get(program);
   const small = !input.held && input.text.length < 64 << 10;
-  keepTimer = setTimeout(() => { keeping = keep(); }, small ? 0 : 300);
+  keepTimer = setTimeout(keep, small ? 0 : 300);
 }
 
-async function kept() {
+function keepNow() {
   clearTimeout(keepTimer);
-  keeping = keep();
-  await keeping;
+  return keep();
 }
 
 // --- Choosing a program, and the input from files ----------------------------------------
@@ -134,8 +137,9 @@ function choose(name) {
 }
 
 async function openFile(file) {
+  const chosen = program;
   try {
-    setInput(bytesInput(await file.arrayBuffer(), file.name));
+    setInput(bytesInput(await file.arrayBuffer(), file.name), chosen);
   } catch (error) {
     say(`${file.name} could not be read (${error.message}); the input is as it was.`);
   }
@@ -269,7 +273,7 @@ function stop() {
 }
 
 async function copyLink() {
-  await kept();
+  await keepNow();
   try {
     await navigator.clipboard.writeText(location.href);
     $('link-note').textContent = `${$('link-note').textContent} Link copied.`.trim();
@@ -299,7 +303,9 @@ async function restore(name, linked) {
   try {
     return bytesInput(await unpack(packed), linked ? "the link's input" : 'the kept input');
   } catch (error) {
-    if (linked) linkTrouble = `The link's input could not be read (${error.message}); the example is shown.`;
+    if (linked) {
+      linkTrouble = `The link's input could not be read (${error.message}); the example is shown.`;
+    }
     return example();
   }
 }

@@ -5,6 +5,7 @@
 
 const kShownBytes = 1 << 20;  // more of an output than this is only offered for download
 
+const kBytes = 'application/octet-stream';  // what a download is: the bytes as they are
 const $ = (id) => document.getElementById(id);
 let downloadUrl = null;  // the object URL the download link holds, freed when replaced
 
@@ -13,7 +14,7 @@ const seconds = (s) => `${s.toFixed(3)} s`;
 
 function offer(link, bytes, name) {
   if (downloadUrl) URL.revokeObjectURL(downloadUrl);
-  downloadUrl = bytes && URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+  downloadUrl = bytes && URL.createObjectURL(new Blob([bytes], { type: kBytes }));
   link.hidden = !bytes;
   if (!bytes) return;
   link.href = downloadUrl;
@@ -106,7 +107,8 @@ export function showResult(program, result, total) {
 }
 
 export function showStopped(program, total) {
-  showVerdict('stopped', `Stopped: ${program} was ended after ${seconds(total)}, and answered nothing.`, '');
+  showVerdict('stopped', `Stopped: ${program} was ended after ${seconds(total)}, and answered ` +
+    'nothing.', '');
   $('details').hidden = true;
   $('depth-notice').hidden = true;
   offer($('download'), null);
@@ -119,7 +121,7 @@ export function showDepthNotice(depth, limit, input) {
   $('details').hidden = true;
   $('depth-notice').hidden = false;
   offer($('download'), null);
-  downloadUrl = URL.createObjectURL(new Blob([input], { type: 'application/octet-stream' }));
+  downloadUrl = URL.createObjectURL(new Blob([input], { type: kBytes }));
   const link = $('depth-input');
   link.href = downloadUrl;
   link.download = 'expression.in';

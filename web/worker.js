@@ -101,7 +101,8 @@ async function run(program, input) {
       // "too much recursion").
       status = 134;
       if (!(error instanceof WebAssembly.RuntimeError && /unreachable/i.test(error.message))) {
-        fault = { stack: /call stack|recursion/i.test(error.message), message: String(error.message) };
+        const message = String(error.message);
+        fault = { stack: /call stack|recursion/i.test(message), message };
       }
     }
     const seconds = (performance.now() - started) / 1000;
