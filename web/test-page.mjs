@@ -38,7 +38,8 @@ if (process.argv.length !== 3) {
   process.exit(2);
 }
 const pageFolder = resolve(process.argv[2]);
-const programs = JSON.parse(readFileSync(join(pageFolder, 'programs.json'), 'utf8')).map((p) => p.name);
+const programs = JSON.parse(readFileSync(join(pageFolder, 'programs.json'), 'utf8'))
+  .map((p) => p.name);
 
 // A check that fails is a failure; so is a fault of the page seen along the way (a console
 // message, a request it should not make) or a group that could not finish, each told once.
@@ -93,7 +94,8 @@ await browser.defaultBrowserContext().overridePermissions(origin, kClipboard);
 // A page of the browser (or of another context, a fresh profile), watched all along: a
 // message on its console (its worker's included), an exception, a request that is not to
 // the test's server, each is a failure.
-async function newPage(context = browser.defaultBrowserContext(), viewport = { width: 1280, height: 800 }) {
+async function newPage(context = browser.defaultBrowserContext(),
+  viewport = { width: 1280, height: 800 }) {
   const page = await context.newPage();
   page.on('console', (message) => faults.add(`console: ${message.type()}: ${message.text()}`));
   page.on('pageerror', (error) => faults.add(`the page threw: ${error.message}`));
@@ -132,8 +134,10 @@ async function typeInput(page, text) {
 async function pasteInput(page, text) {
   await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
   await page.click('#input');
+  await page.keyboard.down('Control');
   await page.keyboard.press('KeyA', { commands: ['SelectAll'] });
   await page.keyboard.press('KeyV', { commands: ['Paste'] });
+  await page.keyboard.up('Control');
 }
 
 async function choose(page, program) {
@@ -275,7 +279,9 @@ async function group(name, checks) {
   } catch (error) {
     faults.add(`${name}: ${error.message.split('\n')[0]}`);
   }
-  if (process.env.SOLVERS_PAGE_TEST_TIMES) console.log(`${name}: ${(Date.now() - started) / 1000} s`);
+  if (process.env.SOLVERS_PAGE_TEST_TIMES) {
+    console.log(`${name}: ${(Date.now() - started) / 1000} s`);
+  }
 }
 
 const page = await newPage();
@@ -306,8 +312,8 @@ await group('loading', async () => {
     check(result.state === 'done' && result.kind === 'answered' && result.err === '' &&
           result.bytes?.equals(expectedOf(program)),
     `${program}: its example gave "${result.verdict}", "${result.err}"`);
-    check(/^Total \d+\.\d{3} s from Run to result; the module ran \d+\.\d{3} s\.$/.test(result.times),
-      `${program}: the times read "${result.times}"`);
+    const times = /^Total \d+\.\d{3} s from Run to result; the module ran \d+\.\d{3} s\.$/;
+    check(times.test(result.times), `${program}: the times read "${result.times}"`);
   }
   await accessibility(page, 'after a run');
   await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
@@ -328,7 +334,8 @@ await group('typing', async () => {
   await page.keyboard.up('Control');
   await waitState(page, 'done');
   let result = await shown(page);
-  check(result.bytes?.toString() === '-1 -1 3 4 5 ', `stack: typed input and Ctrl+Enter gave "${result.text}"`);
+  check(result.bytes?.toString() === '-1 -1 3 4 5 ',
+    `stack: typed input and Ctrl+Enter gave "${result.text}"`);
   check(await page.evaluate(() => document.activeElement.id) === 'input',
     'focus did not return to the editor after Ctrl+Enter');
   check(await editorText(page) === '5\n5 -1 4 -1 3\n', 'the editor lost what was typed');
@@ -345,24 +352,27 @@ await group('typing', async () => {
   await choose(page, 'crypt');
   check(await page.$eval('#details', (d) => d.hidden) && await state(page) === 'ready',
     "a program switch still shows the other program's result");
-  check(Buffer.from(await editorText(page)).equals(exampleOf('crypt')), 'crypt does not show its own input');
+  check(Buffer.from(await editorText(page)).equals(exampleOf('crypt')),
+    'crypt does not show its own input');
   result = await run(page);
   check(result.bytes?.equals(expectedOf('crypt')), `crypt ran another input: "${result.text}"`);
   await typeInput(page, 'hefallofa\n');
   await choose(page, 'stack');
-  check(await editorText(page) === '3\n3 1 2', `stack's typed input was not kept across a switch`);
+  check(await editorText(page) === '3\n3 1 2', "stack's typed input was not kept across a switch");
   await choose(page, 'crypt');
-  check(await editorText(page) === 'hefallofa\n', `crypt's typed input was not kept across a switch`);
+  check(await editorText(page) === 'hefallofa\n',
+    "crypt's typed input was not kept across a switch");
 
   // Empty input is input too.
   await choose(page, 'subsequence');
   await typeInput(page, '');
   result = await run(page);
-  check(result.kind === 'refused' && result.verdict.includes('subsequence: ') && result.bytes === null &&
-        result.note === 'subsequence.out is empty (0 bytes).',
+  check(result.kind === 'refused' && result.verdict.includes('subsequence: ') &&
+        result.bytes === null && result.note === 'subsequence.out is empty (0 bytes).',
   `subsequence: an empty input gave "${result.verdict}", "${result.note}"`);
   await page.click('#reset');
-  check(Buffer.from(await editorText(page)).equals(exampleOf('subsequence')), 'Reset to example did not');
+  check(Buffer.from(await editorText(page)).equals(exampleOf('subsequence')),
+    'Reset to example did not bring the example back');
 });
 
 // --- Keeping: a reload, and the link in a fresh profile ----------------------------------
@@ -371,14 +381,18 @@ await group('keeping', async () => {
   await choose(page, 'crypt');
   await page.reload({ waitUntil: 'load' });
   await waitState(page, 'ready');
-  check(await page.$eval('#program', (s) => s.value) === 'crypt', 'the program was not kept across a reload');
-  check(await editorText(page) === 'hefallofa\n', `crypt's input after a reload: "${await editorText(page)}"`);
+  check(await page.$eval('#program', (s) => s.value) === 'crypt',
+    'the program was not kept across a reload');
+  check(await editorText(page) === 'hefallofa\n',
+    `crypt's input after a reload: "${await editorText(page)}"`);
   await choose(page, 'stack');
-  check(await editorText(page) === '3\n3 1 2', `stack's input after a reload: "${await editorText(page)}"`);
+  check(await editorText(page) === '3\n3 1 2',
+    `stack's input after a reload: "${await editorText(page)}"`);
 
   await typeInput(page, '4\n-2147483648 2147483647 0 -1\n');
   await page.click('#copy');
-  await page.waitForFunction(() => document.getElementById('link-note').textContent.includes('copied'));
+  await page.waitForFunction(() =>
+    document.getElementById('link-note').textContent.includes('copied'));
   const link = await page.evaluate(() => navigator.clipboard.readText());
   check(link.startsWith(`${url}#program=stack&input=`), `Copy link gave ${link}`);
   const fresh = await browser.createBrowserContext();
@@ -390,24 +404,28 @@ await group('keeping', async () => {
   `the link opened in a fresh profile shows ${await other.$eval('#program', (s) => s.value)}, ` +
     `"${await editorText(other)}"`);
   const result = await run(other);
-  check(result.bytes?.toString() === '-2147483648 -1 0 2147483647 ', `the link's input ran as "${result.text}"`);
+  check(result.bytes?.toString() === '-2147483648 -1 0 2147483647 ',
+    `the link's input ran as "${result.text}"`);
 
   // An input that does not compress into a link: the link names the program alone.
   let digits = '20000\n';
   for (let i = 0; i < 20000; ++i) digits += `${(i * 7919 + 13) % 1000003} `;
   await pasteInput(other, digits);
   await other.click('#copy');
-  await other.waitForFunction(() => document.getElementById('link-note').textContent.includes('too large'));
+  await other.waitForFunction(() =>
+    document.getElementById('link-note').textContent.includes('too large'));
   check(await other.evaluate(() => location.hash) === '#program=stack',
     `a large input went into the link: ${(await other.evaluate(() => location.hash)).slice(0, 60)}`);
   // A link whose input is broken says so and shows the example; a link pasted into the
   // address bar of the open page is opened too.
-  await other.evaluate((address) => { location.href = address; }, `${url}#program=expression&input=AAAA`);
+  await other.evaluate((address) => { location.href = address; },
+    `${url}#program=expression&input=AAAA`);
   await other.waitForFunction(() => document.body.dataset.state === 'ready' &&
     document.getElementById('program').value === 'expression');
   const note = await other.$eval('#input-note', (n) => n.textContent);
-  check(note === "The link's input could not be read (it does not decompress); the example is shown." &&
-        Buffer.from(await editorText(other)).equals(exampleOf('expression')), `a broken link said "${note}"`);
+  check(note === "The link's input could not be read (it does not decompress); the example is " +
+        'shown.' && Buffer.from(await editorText(other)).equals(exampleOf('expression')),
+  `a broken link said "${note}"`);
   await fresh.close();
 });
 
@@ -443,11 +461,14 @@ await group('files', async () => {
     `crypt did not get a binary file's bytes: ${result.bytes?.toString('hex')}`);
 
   // Dropped on the page, not on any box: opened, and the page stays.
-  check(!await drop(page, [fileOf('dropped.in', 'xyfaz\n')]), 'the browser showed a dropped file instead of the page');
+  check(!await drop(page, [fileOf('dropped.in', 'xyfaz\n')]),
+    'the browser showed a dropped file instead of the page');
   await page.waitForFunction(() => document.getElementById('input').value === 'xyfaz\n');
   const folder = mkdtempSync(join(scratch, 'folder-'));
-  check(!await drop(page, [folder], 300, 700), 'the browser showed a dropped folder instead of the page');
-  await page.waitForFunction(() => document.getElementById('input-note').textContent.includes('folder'));
+  check(!await drop(page, [folder], 300, 700),
+    'the browser showed a dropped folder instead of the page');
+  await page.waitForFunction(() =>
+    document.getElementById('input-note').textContent.includes('folder'));
   check(await editorText(page) === 'xyfaz\n', 'a dropped folder changed the input');
 });
 
@@ -459,20 +480,23 @@ await group('runs', async () => {
   await openFile(page, largePath);
   await page.click('#run');
   await waitState(page, 'running');
-  const locked = await page.evaluate(() => ['program', 'run', 'open', 'reset']
-    .every((id) => document.getElementById(id).disabled) && document.getElementById('input').readOnly);
+  const locked = await page.evaluate(() => document.getElementById('input').readOnly &&
+    ['program', 'run', 'open', 'reset'].every((id) => document.getElementById(id).disabled));
   check(locked, 'the Program list, Run or the input is not locked during a run');
-  check(await page.evaluate(() => document.activeElement.id) === 'stop', 'focus is not on Stop during a run');
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  check(await focused() === 'stop', 'focus is not on Stop during a run');
   await page.click('#program');
   await page.keyboard.press('ArrowDown');
-  check(await page.$eval('#program', (s) => s.value) === 'crypt', 'the program changed during a run');
+  check(await page.$eval('#program', (s) => s.value) === 'crypt',
+    'the program changed during a run');
   const stopped = Date.now();
   await page.click('#stop');
   await waitState(page, 'stopped');
   check(Date.now() - stopped < 2000, `Stop took ${Date.now() - stopped} ms`);
   let result = await shown(page);
-  check(result.verdict.startsWith('Stopped') && result.bytes === null, `a stopped run shows "${result.verdict}"`);
-  check(await page.evaluate(() => document.activeElement.id) === 'run', 'focus did not return to Run after Stop');
+  check(result.verdict.startsWith('Stopped') && result.bytes === null,
+    `a stopped run shows "${result.verdict}"`);
+  check(await focused() === 'run', 'focus did not return to Run after Stop');
 
   // The fresh worker answers the same 64 MiB whole.
   result = await run(page);
@@ -481,8 +505,9 @@ await group('runs', async () => {
   cryptTimes = result.times;
   // Its output is cut at a line end, with exact sizes.
   const cut = Buffer.from(large.output).subarray(0, 1 << 20).lastIndexOf(0x0a) + 1;
-  check(result.note === `Shown: the first ${cut.toLocaleString('en-US')} of ` +
-        `${large.output.length.toLocaleString('en-US')} bytes, up to the end of a line; the download holds all of it.` &&
+  const sizes = `the first ${cut.toLocaleString('en-US')} of ` +
+    `${large.output.length.toLocaleString('en-US')} bytes`;
+  check(result.note === `Shown: ${sizes}, up to the end of a line; the download holds all of it.` &&
         result.text === large.output.slice(0, cut), `a long output was shown as: "${result.note}"`);
 
   // A reload during a run: the page comes back ready, with the input it kept.
@@ -498,13 +523,15 @@ await group('runs', async () => {
   await choose(page, 'stack');
   await typeInput(page, '100001\n');
   result = await run(page);
-  check(result.verdict === 'Refused (exit status 1): stack: n is 100001, above the limit of 100000' &&
-        result.err === 'stack: n is 100001, above the limit of 100000\n' && result.bytes === null &&
-        result.note === 'stack.out is empty (0 bytes).', `stack: a refused n gave "${result.verdict}", "${result.note}"`);
+  const refusal = 'stack: n is 100001, above the limit of 100000';
+  check(result.verdict === `Refused (exit status 1): ${refusal}` && result.err === `${refusal}\n` &&
+        result.bytes === null && result.note === 'stack.out is empty (0 bytes).',
+  `stack: a refused n gave "${result.verdict}", "${result.note}"`);
   await choose(page, 'expression');
   await typeInput(page, '2*(3+4\n1\n2\n');
   result = await run(page);
-  check(result.kind === 'grammar' && result.verdict.startsWith('The line breaks the expression grammar (exit status 134)') &&
+  check(result.kind === 'grammar' &&
+        result.verdict.startsWith('The line breaks the expression grammar (exit status 134)') &&
         result.err.startsWith("Assertion failed: ptr < n && s[ptr++] == ')' (expression/parser.cpp") &&
         result.bytes === null, `expression: a refused line gave "${result.verdict}", "${result.err}"`);
 
@@ -523,15 +550,18 @@ await group('runs', async () => {
       range.setEnd(text, match.index + match[0].length);
       if (range.getClientRects().length !== 1) ++split;
     }
-    return { split, lines: Math.round(pre.scrollHeight / parseFloat(getComputedStyle(pre).lineHeight)) };
+    const lineHeight = parseFloat(getComputedStyle(pre).lineHeight);
+    return { split, lines: Math.round(pre.scrollHeight / lineHeight) };
   });
-  check(broken.split === 0 && broken.lines > 1, `numbers broken across lines: ${JSON.stringify(broken)}`);
+  check(broken.split === 0 && broken.lines > 1,
+    `numbers broken across lines: ${JSON.stringify(broken)}`);
   if (process.env.SOLVERS_PAGE_SCREENSHOTS) {
     mkdirSync(process.env.SOLVERS_PAGE_SCREENSHOTS, { recursive: true });
     await choose(page, 'expression');
     await page.click('#reset');
     await run(page);
-    await page.screenshot({ path: join(process.env.SOLVERS_PAGE_SCREENSHOTS, 'page.png'), fullPage: true });
+    await page.screenshot({ path: join(process.env.SOLVERS_PAGE_SCREENSHOTS, 'page.png'),
+      fullPage: true });
   }
 });
 
@@ -543,21 +573,34 @@ await group('depth', async () => {
   check(limit >= 100, `the page holds expression lines only ${limit} deep`);
   // At the limit, in the shape whose levels cost the most: answered. E(d) = 1+1*(E(d-1))
   // is d+1; its first '+' switched makes it d.
+  // Run first in the fresh worker that Stop starts, whose code is not warmed up, and then
+  // again in a warm one.
   const line = (d) => '1+1*('.repeat(d) + '1' + ')'.repeat(d);
+  await choose(page, 'crypt');
+  await openFile(page, largePath);
+  await page.click('#run');
+  await waitState(page, 'running');
+  await page.click('#stop');
+  await waitState(page, 'stopped');
+  await choose(page, 'expression');
   await pasteInput(page, `${line(limit)}\n1\n2\n`);
-  let result = await run(page);
-  check(result.kind === 'answered' && result.bytes?.toString() === `${limit}\n`,
-    `expression: a line nested ${limit} deep gave "${result.verdict}", "${result.err}"`);
+  for (const worker of ['fresh', 'warm']) {
+    const result = await run(page);
+    check(result.kind === 'answered' && result.bytes?.toString() === `${limit}\n`,
+      `expression: a line nested ${limit} deep, in a ${worker} worker, gave "${result.verdict}"`);
+  }
   await pasteInput(page, `${line(limit + 1)}\n1\n2\n`);
-  result = await run(page);
-  check(result.kind === 'deep' && result.verdict.includes(`nests ${(limit + 1).toLocaleString('en-US')} deep`) &&
+  let result = await run(page);
+  const deeper = (limit + 1).toLocaleString('en-US');
+  check(result.kind === 'deep' && result.verdict.includes(`nests ${deeper} deep`) &&
         result.notice?.includes('./solve expression my-folder') &&
         result.notice?.includes('node ../web/wasi-run.mjs ../build-wasm/expression/expression.wasm') &&
         result.bytes === null, `expression: a line nested ${limit + 1} deep gave "${result.verdict}"`);
   // The deepest line the length limit allows, which the grammar refuses at its end.
   await openFile(page, fileOf('expression.in', '('.repeat(524285) + '1\n0\n'));
   result = await run(page);
-  check(result.kind === 'deep' && result.verdict.includes('nests 524,285 deep') && result.bytes === null,
+  check(result.kind === 'deep' && result.verdict.includes('nests 524,285 deep') &&
+        result.bytes === null,
     `expression: the deepest line gave "${result.verdict}"`);
 });
 
@@ -577,31 +620,35 @@ await group('keyboard', async () => {
   await page.focus('#program');
   await page.keyboard.press('Home');
   await page.keyboard.press('ArrowDown');
-  check(await page.$eval('#program', (s) => s.value) === programs[1], 'the arrow keys do not choose a program');
+  check(await page.$eval('#program', (s) => s.value) === programs[1],
+    'the arrow keys do not choose a program');
   await page.focus('#reset');
   await page.keyboard.press('Enter');
   await page.focus('#run');
   await page.keyboard.press('Enter');
   await waitState(page, 'done');
   const result = await shown(page);
-  check(result.bytes?.equals(expectedOf(programs[1])) &&
-        await page.evaluate(() => document.activeElement.id) === 'run',
-  `a run by keyboard gave "${result.verdict}", focus on ${await page.evaluate(() => document.activeElement.id)}`);
+  const focused = await page.evaluate(() => document.activeElement.id);
+  check(result.bytes?.equals(expectedOf(programs[1])) && focused === 'run',
+    `a run by keyboard gave "${result.verdict}", focus on ${focused}`);
   await page.focus('#open');
   const chooser = page.waitForFileChooser({ timeout: 5000 });
   await page.keyboard.press('Enter');
-  check(await chooser.then(() => true, () => false), 'Open file… does not open the chooser by keyboard');
+  check(await chooser.then(() => true, () => false),
+    'Open file… does not open the chooser by keyboard');
 });
 
 // --- The phone width, and file:// --------------------------------------------------------
 
 await group('phone and file://', async () => {
-  const phone = await newPage(browser.defaultBrowserContext(), { width: 390, height: 844, isMobile: true });
+  const phone = await newPage(browser.defaultBrowserContext(),
+    { width: 390, height: 844, isMobile: true });
   await open(phone);
   await choose(phone, 'stack');
   await pasteInput(phone, `200\n${'-2147483648 '.repeat(200)}\n`);
   await run(phone);
-  const sideways = await phone.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+  const sideways = await phone.evaluate(() =>
+    document.documentElement.scrollWidth - window.innerWidth);
   check(sideways <= 0, `the page scrolls ${sideways} px sideways at 390 px`);
   await accessibility(phone, 'at 390 px');
   if (process.env.SOLVERS_PAGE_SCREENSHOTS) {
@@ -611,10 +658,10 @@ await group('phone and file://', async () => {
 
   const local = await newPage();
   await local.goto(pathToFileURL(join(pageFolder, 'index.html')).href, { waitUntil: 'load' });
-  const unserved = await local.evaluate(() => ({
-    state: document.body.dataset.state,
-    notice: document.getElementById('unserved').hidden ? '' : document.getElementById('unserved').textContent,
-  }));
+  const unserved = await local.evaluate(() => {
+    const notice = document.getElementById('unserved');
+    return { state: document.body.dataset.state, notice: notice.hidden ? '' : notice.textContent };
+  });
   check(unserved.state === 'unserved' && unserved.notice.includes('python3 -m http.server'),
     `from file:// the page is in state ${unserved.state}, saying "${unserved.notice}"`);
   await local.close();
