@@ -1,124 +1,357 @@
-// The page: picks a program and an input file, runs the program in a worker (worker.js),
-// and shows what the run left: the output file, the exit status, standard error, the time.
-// Nothing leaves the browser.
-const programs = ['transformation', 'expression', 'stack', 'crypt', 'subsequence'];
-const kShownBytes = 1 << 20;  // more of an output than this is only offered for download
+// The page: an input per program, in the editor or held as a file; Run and Stop; the link
+// and the browser's storage that keep the input; the format beside the editor. The runs
+// are the worker's (runner.js, worker.js), what they left is shown by results.js.
+//
+// document.body.dataset.state tells where the page stands, for tests and scripts: loading,
+// ready, running, done or stopped after a run (ready again once the input or the program
+// changes), unserved when opened from a file (index.html sets that one).
+import { measureDepthLimit, nestingDepth } from './depth.js';
+import { bytesInput, head, inputBytes, kEditorBytes } from './inputs.js';
+import { kLinkBytes, makeFragment, pack, readFragment, unpack } from './link.js';
+import {
+  clearResult, count, showDepthNotice, showResult, showRunning, showStopped,
+} from './results.js';
+import { Stopped } from './runner.js';
+import { saveInput, saveProgram, savedInput, savedProgram } from './storage.js';
 
 const $ = (id) => document.getElementById(id);
-const state = { input: null, inputName: '' };
-let worker = null;
-let outputUrl = null;
+const editor = $('input');
 
-function describeSize(bytes) {
-  if (bytes < 1024) return `${bytes} bytes`;
-  if (bytes < 1 << 20) return `${(bytes / 1024).toFixed(1)} KiB`;
-  return `${(bytes / (1 << 20)).toFixed(1)} MiB`;
+let programs = [];           // [{name, input, output}]: what the README says of each
+const examples = new Map();  // program -> the bytes of its bundled example
+const inputs = new Map();    // program -> {text} or {held: {name, bytes, why}} (inputs.js)
+let program = null;          // the one chosen
+let runner = null;           // the worker, once the depth it holds is measured
+let depthLimit = 0;          // the deepest expression line it runs
+
+const state = () => document.body.dataset.state;
+const setState = (value) => { document.body.dataset.state = value; };
+const running = () => state() === 'running';
+
+function say(text) {
+  $('input-note').textContent = text;
 }
 
-function setInput(bytes, name) {
-  state.input = bytes;
-  state.inputName = name;
-  $('input-name').textContent = `${name} (${describeSize(bytes.byteLength)})`;
-  $('run').disabled = false;
+// The README's words, with its `code` spans as code.
+function setWords(element, text) {
+  element.replaceChildren(...text.split('`').map((part, i) => {
+    if (i % 2 === 0) return part;
+    const code = document.createElement('code');
+    code.textContent = part;
+    return code;
+  }));
 }
 
-async function readFile(file) {
-  setInput(await file.arrayBuffer(), file.name);
+function showFormat() {
+  const about = programs.find((p) => p.name === program);
+  $('format-title').textContent = `Format and limits of ${program}`;
+  $('format-in-name').textContent = `${program}.in`;
+  $('format-out-name').textContent = `${program}.out`;
+  setWords($('format-in'), about.input);
+  setWords($('format-out'), about.output);
+  $('format-depth').hidden = program !== 'expression' || runner === null;
+  $('depth-limit').textContent = count(depthLimit);
 }
 
-async function loadExample() {
-  const program = $('program').value;
-  const response = await fetch(`examples/${program}.in`);
-  if (!response.ok) throw new Error(`no example for ${program}`);
-  setInput(await response.arrayBuffer(), `the example ${program}.in`);
-}
-
-function show(result, program) {
-  const out = $('output');
-  if (outputUrl) URL.revokeObjectURL(outputUrl);
-  outputUrl = null;
-  $('download').hidden = true;
-  if (result.output === null) {
-    out.textContent = `(${program}.out was not written)`;
+// The chosen program's input, in the editor: text to edit, or the first lines of a held
+// file, read-only, with what it is and why it is held.
+function showInput() {
+  const input = inputs.get(program);
+  if (input.held) {
+    const { name, bytes, why } = input.held;
+    editor.value = head(input.held);
+    editor.readOnly = true;
+    say(`Held as a file, read-only: ${name}, ${count(bytes.byteLength)} bytes; its first lines ` +
+      `are shown. It is not in the editor because ${why}. Type, paste, open a file or reset ` +
+      'to the example to replace it.');
   } else {
-    const bytes = new Uint8Array(result.output);
-    const shown = new TextDecoder('utf-8').decode(bytes.subarray(0, kShownBytes));
-    out.textContent = bytes.byteLength > kShownBytes
-      ? `${shown}\n… (${describeSize(bytes.byteLength)} in all: download it to see the rest)`
-      : shown;
-    if (bytes.byteLength === 0) out.textContent = `(${program}.out is empty)`;
-    outputUrl = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
-    const link = $('download');
-    link.href = outputUrl;
-    link.download = `${program}.out`;
-    link.textContent = `Download ${program}.out (${describeSize(bytes.byteLength)})`;
-    link.hidden = false;
+    editor.value = input.text;
+    editor.readOnly = running();
+    say('');
   }
-  $('status').textContent = String(result.status);
-  $('status').dataset.status = String(result.status);
-  $('time').textContent = `${result.seconds.toFixed(3)} s`;
-  $('stderr').textContent = result.fault ? `${result.err}${result.fault}\n` : result.err;
-  $('results').hidden = false;
 }
 
-function run() {
-  const program = $('program').value;
-  if (!state.input) return;
-  $('run').disabled = true;
-  $('results').hidden = true;
-  $('running').hidden = false;
-  document.body.dataset.state = 'running';
-  if (!worker) worker = new Worker('worker.js', { type: 'module' });
-  // The input is copied: the same file may be run again, or by another program.
-  const input = state.input.slice(0);
-  worker.onmessage = ({ data }) => {
-    $('running').hidden = true;
-    $('run').disabled = false;
-    if (data.setupFailed) {
-      $('stderr').textContent = `The module could not be started: ${data.setupFailed}`;
-      $('status').textContent = '—';
-      $('results').hidden = false;
-    } else {
-      show(data, program);
+// A change of the input or of the program: the page is ready again after a run, and keeps
+// the new input (in the browser's storage and in the link).
+function changed() {
+  if (state() === 'done' || state() === 'stopped') setState('ready');
+  keepSoon();
+}
+
+// A new input for a program, the chosen one unless a file being read was opened for
+// another.
+function setInput(input, name = program) {
+  inputs.set(name, input);
+  if (name !== program) return;
+  showInput();
+  changed();
+}
+
+// --- Keeping the input: storage and link -------------------------------------------------
+
+let keepTimer = 0;
+let keepCount = 0;  // which change the latest keep is for: an older one is dropped
+
+async function keep() {
+  const which = ++keepCount;
+  const chosen = program;
+  const bytes = inputBytes(inputs.get(chosen));
+  const { text, packedBytes } = await pack(bytes);
+  if (which !== keepCount) return;
+  saveInput(chosen, text);
+  history.replaceState(null, '', makeFragment(chosen, text));
+  const size = packedBytes === null ? `${count(bytes.byteLength)} bytes`
+    : `${count(packedBytes)} bytes compressed`;
+  $('link-note').textContent = text !== null ? '' : `This input is too large for a link and ` +
+    `for this browser to keep (${size}; ${count(kLinkBytes)} compressed at most): the link ` +
+    'gives the program alone, and a reload shows the example.';
+}
+
+// A small input is kept at once, so that a reload right after typing finds it; a large one
+// once typing pauses.
+function keepSoon() {
+  clearTimeout(keepTimer);
+  const input = inputs.get(program);
+  const small = !input.held && input.text.length < 64 << 10;
+  keepTimer = setTimeout(keep, small ? 0 : 300);
+}
+
+function keepNow() {
+  clearTimeout(keepTimer);
+  return keep();
+}
+
+// --- Choosing a program, and the input from files ----------------------------------------
+
+function choose(name) {
+  program = name;
+  $('program').value = name;
+  saveProgram(name);
+  // At once, so that a reload right away comes back here: the stored input is the packed
+  // form of this program's input, which keep() puts in the link (and renews meanwhile).
+  history.replaceState(null, '', makeFragment(name, savedInput(name)));
+  showFormat();
+  showInput();
+  clearResult();
+  changed();
+}
+
+async function openFile(file) {
+  const chosen = program;
+  try {
+    setInput(bytesInput(await file.arrayBuffer(), file.name), chosen);
+  } catch (error) {
+    say(`${file.name} could not be read (${error.message}); the input is as it was.`);
+  }
+}
+
+function dropped(transfer) {
+  if (running()) {
+    say('A run is under way: stop it, or wait for it, before opening another file.');
+    return;
+  }
+  if (transfer.files.length !== 1) {
+    say(`Drop one file at a time: ${transfer.files.length} were dropped.`);
+    return;
+  }
+  // A folder arrives as a file that cannot be read; say what it is.
+  const entry = transfer.items?.[0]?.webkitGetAsEntry?.();
+  if (entry?.isDirectory) {
+    say(`${transfer.files[0].name} is a folder: drop a file.`);
+    return;
+  }
+  openFile(transfer.files[0]);
+}
+
+// A file dragged anywhere over the page is opened, never followed by the browser.
+function listenForDrops() {
+  const zone = $('dropzone');
+  const carriesFiles = (event) => event.dataTransfer?.types.includes('Files');
+  window.addEventListener('dragover', (event) => {
+    if (!carriesFiles(event)) return;
+    event.preventDefault();
+    event.dataTransfer.dropEffect = running() ? 'none' : 'copy';
+    zone.hidden = false;
+  });
+  window.addEventListener('dragleave', (event) => {
+    if (event.relatedTarget === null) zone.hidden = true;
+  });
+  window.addEventListener('drop', (event) => {
+    zone.hidden = true;
+    if (!carriesFiles(event)) return;
+    event.preventDefault();
+    dropped(event.dataTransfer);
+  });
+}
+
+// --- The editor ----------------------------------------------------------------------------
+
+function listenToEditor() {
+  editor.addEventListener('input', () => {
+    inputs.set(program, { text: editor.value });
+    say('');
+    changed();
+  });
+  editor.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter' && (event.ctrlKey || event.metaKey)) {
+      event.preventDefault();
+      run();
+      return;
     }
-    document.body.dataset.state = 'done';
-  };
-  worker.onerror = (event) => {
-    // The worker itself failed (a browser without module workers): start a fresh one.
-    worker.terminate();
-    worker = null;
-    $('running').hidden = true;
-    $('run').disabled = false;
-    $('stderr').textContent = `The run failed: ${event.message}`;
-    $('results').hidden = false;
-    document.body.dataset.state = 'done';
-  };
-  worker.postMessage({ program, input }, [input]);
+    // A key that edits replaces a held file with empty text, which the key then edits.
+    const edits = event.key.length === 1 || ['Enter', 'Backspace', 'Delete'].includes(event.key);
+    if (inputs.get(program).held && !running() && edits && !event.ctrlKey && !event.metaKey &&
+        !event.altKey) {
+      setInput({ text: '' });
+    }
+  });
+  editor.addEventListener('paste', (event) => {
+    if (running()) return;
+    const text = event.clipboardData.getData('text/plain');
+    // A paste too large to edit is held as a file, in place of the whole input.
+    if (text.length > kEditorBytes / 4) {
+      const bytes = new TextEncoder().encode(text);
+      if (bytes.byteLength > kEditorBytes) {
+        event.preventDefault();
+        setInput(bytesInput(bytes, 'the pasted text'));
+        return;
+      }
+    }
+    if (inputs.get(program).held) setInput({ text: '' });  // the paste goes in its place
+  });
 }
 
-function start() {
-  const select = $('program');
-  for (const program of programs) select.add(new Option(program, program));
-  select.addEventListener('change', () => {
-    $('results').hidden = true;
+// --- Running -------------------------------------------------------------------------------
+
+function lock(locked) {
+  for (const id of ['program', 'run', 'open', 'reset']) $(id).disabled = locked;
+  $('stop').disabled = !locked;
+  editor.readOnly = locked || Boolean(inputs.get(program).held);
+}
+
+async function run() {
+  if (!['ready', 'done', 'stopped'].includes(state())) return;
+  const chosen = program;
+  const bytes = inputBytes(inputs.get(chosen));
+  if (chosen === 'expression') {
+    const depth = nestingDepth(bytes);
+    if (depth > depthLimit) {
+      showDepthNotice(depth, depthLimit, bytes);
+      setState('done');
+      return;
+    }
+  }
+  // Focus goes back where it was, the editor or Run; Run is disabled meanwhile, so a key
+  // press goes to Stop.
+  const back = document.activeElement === editor ? editor : $('run');
+  lock(true);
+  setState('running');
+  showRunning(chosen);
+  if (back !== editor) $('stop').focus();
+  const started = performance.now();
+  const total = () => (performance.now() - started) / 1000;
+  try {
+    // A copy is handed to the worker: the same input may be run again.
+    const result = await runner.run(chosen, bytes.slice().buffer);
+    showResult(chosen, result, total());
+    setState('done');
+  } catch (error) {
+    if (error instanceof Stopped) {
+      showStopped(chosen, total());
+      setState('stopped');
+    } else {
+      showResult(chosen, { setupFailed: error.message }, total());
+      setState('done');
+    }
+  }
+  lock(false);
+  back.focus();
+}
+
+function stop() {
+  if (running()) runner.stop();
+}
+
+async function copyLink() {
+  await keepNow();
+  try {
+    await navigator.clipboard.writeText(location.href);
+    $('link-note').textContent = `${$('link-note').textContent} Link copied.`.trim();
+  } catch {
+    // No clipboard (a page not served from this computer, nor over https): the link is in
+    // the address bar, as it is kept there.
+    $('link-note').textContent = 'The browser did not let the page copy: copy the link from ' +
+      'the address bar, which holds it.';
+  }
+}
+
+// --- Starting ------------------------------------------------------------------------------
+
+async function fetchBytes(path) {
+  const response = await fetch(path);
+  if (!response.ok) throw new Error(`${path}: ${response.status} ${response.statusText}`);
+  return response.arrayBuffer();
+}
+
+// The input a program starts with: the link's, this browser's, or the example. What went
+// wrong with a link is said once the page shows its program.
+let linkTrouble = '';
+async function restore(name, linked) {
+  const example = () => bytesInput(examples.get(name), `the example ${name}.in`);
+  const packed = linked ?? savedInput(name);
+  if (packed === null) return example();
+  try {
+    return bytesInput(await unpack(packed), linked ? "the link's input" : 'the kept input');
+  } catch (error) {
+    if (linked) {
+      linkTrouble = `The link's input could not be read (${error.message}); the example is shown.`;
+    }
+    return example();
+  }
+}
+
+async function start() {
+  programs = JSON.parse(new TextDecoder().decode(await fetchBytes('programs.json')));
+  const names = programs.map((p) => p.name);
+  await Promise.all(names.map(async (name) => {
+    examples.set(name, await fetchBytes(`examples/${name}.in`));
+  }));
+  const link = readFragment(location.hash);
+  const first = [link.program, savedProgram()].find((name) => names.includes(name)) ?? names[0];
+  for (const name of names) {
+    inputs.set(name, await restore(name, name === first ? link.input : null));
+  }
+  for (const name of names) $('program').add(new Option(name, name));
+
+  $('program').addEventListener('change', () => choose($('program').value));
+  $('open').addEventListener('click', () => $('file').click());
+  $('file').addEventListener('change', () => {
+    const file = $('file').files[0];
+    $('file').value = '';  // the same file may be opened again
+    if (file) openFile(file);
   });
-  $('file').addEventListener('change', (event) => {
-    if (event.target.files.length) readFile(event.target.files[0]);
+  $('reset').addEventListener('click', () => {
+    setInput(bytesInput(examples.get(program), `the example ${program}.in`));
   });
-  $('example').addEventListener('click', () => loadExample().catch((e) => alert(e.message)));
   $('run').addEventListener('click', run);
-  const drop = $('drop');
-  drop.addEventListener('dragover', (event) => {
-    event.preventDefault();
-    drop.classList.add('over');
-  });
-  drop.addEventListener('dragleave', () => drop.classList.remove('over'));
-  drop.addEventListener('drop', (event) => {
-    event.preventDefault();
-    drop.classList.remove('over');
-    if (event.dataTransfer.files.length) readFile(event.dataTransfer.files[0]);
-  });
-  document.body.dataset.state = 'ready';
+  $('stop').addEventListener('click', stop);
+  $('copy').addEventListener('click', copyLink);
+  listenToEditor();
+  listenForDrops();
+  // Another link pasted into the address bar changes the fragment alone: open it afresh.
+  window.addEventListener('hashchange', () => location.reload());
+  choose(first);
+  if (linkTrouble) say(linkTrouble);
+  lock(true);  // until the worker is ready
+  $('stop').disabled = true;
+
+  ({ limit: depthLimit, runner } = await measureDepthLimit(names));
+  showFormat();
+  lock(false);
+  setState('ready');
 }
 
-start();
+start().catch((error) => {
+  $('load-failed').textContent = `The page could not load its programs: ${error.message}`;
+  $('load-failed').hidden = false;
+});

@@ -1,7 +1,10 @@
-// Runs one program's WebAssembly module on one input, off the page's thread: the page
-// sends {program, input}, and gets back {status, output, err, seconds}, or {fault} when the
-// module did not end by itself. The module sees one folder, holding PROGRAM.in; the WASI
-// calls are the shim's (@bjorn3/browser_wasi_shim), with files held in memory.
+// Runs the programs' WebAssembly modules, off the page's thread. The page first sends
+// {load: [PROGRAM...]} and gets back {loaded: true} once every module is compiled, or
+// {loadFailed}. Then, for each run, it sends {program, input} and gets back {status,
+// output, err, seconds, fault}, fault ({stack, message}) being set when the module did not
+// end by itself; or {setupFailed} when the module could not start. The module sees one
+// folder, holding PROGRAM.in; the WASI calls are the shim's (@bjorn3/browser_wasi_shim),
+// with files held in memory.
 import {
   ConsoleStdout,
   File,
@@ -59,7 +62,16 @@ async function compile(program) {
   return modules.get(program);
 }
 
-self.onmessage = async ({ data: { program, input } }) => {
+async function load(programs) {
+  try {
+    await Promise.all(programs.map(compile));
+    self.postMessage({ loaded: true });
+  } catch (error) {
+    self.postMessage({ loadFailed: String(error && error.message || error) });
+  }
+}
+
+async function run(program, input) {
   try {
     const module = await compile(program);
     const output = new OutputFile(new ArrayBuffer(0));
@@ -74,7 +86,8 @@ self.onmessage = async ({ data: { program, input } }) => {
       new ConsoleStdout((bytes) => err.push(bytes.slice())),
       folder,
     ];
-    const wasi = new WASI([program], [], fds);
+    // The shim's own trace of every call goes to the console unless it is told not to.
+    const wasi = new WASI([program], [], fds, { debug: false });
     const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: wasi.wasiImport });
     const started = performance.now();
     let status;
@@ -83,12 +96,13 @@ self.onmessage = async ({ data: { program, input } }) => {
       status = wasi.start(instance);
     } catch (error) {
       // abort() traps: the run ended as by the abort signal, after the program's own report.
-      // Anything else is a fault of the run, named as the browser names it.
+      // Anything else is a fault of the run, named as the browser names it; the engine's
+      // stack running out is told apart (Chromium and Safari say "call stack", Firefox
+      // "too much recursion").
       status = 134;
-      if (!(error instanceof WebAssembly.RuntimeError && /unreachable/.test(error.message))) {
-        fault = /call stack/i.test(error.message)
-          ? `the browser's stack is too small for this input (${error.message})`
-          : `the module stopped: ${error.message}`;
+      if (!(error instanceof WebAssembly.RuntimeError && /unreachable/i.test(error.message))) {
+        const message = String(error.message);
+        fault = { stack: /call stack|recursion/i.test(message), message };
       }
     }
     const seconds = (performance.now() - started) / 1000;
@@ -104,4 +118,6 @@ self.onmessage = async ({ data: { program, input } }) => {
   } catch (error) {
     self.postMessage({ setupFailed: String(error && error.message || error) });
   }
-};
+}
+
+self.onmessage = ({ data }) => (data.load ? load(data.load) : run(data.program, data.input));

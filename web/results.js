@@ -1,0 +1,139 @@
+// What a run left, in words: what its exit status means, the times, standard error and the
+// output file (its first MiB, cut at a line end, and all of it to download). Also the
+// page's own answers when it does not run a line: the notice of a line nested deeper than
+// this browser holds, and a stopped run.
+
+const kShownBytes = 1 << 20;  // more of an output than this is only offered for download
+
+const kBytes = 'application/octet-stream';  // what a download is: the bytes as they are
+const $ = (id) => document.getElementById(id);
+let downloadUrl = null;  // the object URL the download link holds, freed when replaced
+
+export const count = (n) => n.toLocaleString('en-US');
+const seconds = (s) => `${s.toFixed(3)} s`;
+
+function offer(link, bytes, name) {
+  if (downloadUrl) URL.revokeObjectURL(downloadUrl);
+  downloadUrl = bytes && URL.createObjectURL(new Blob([bytes], { type: kBytes }));
+  link.hidden = !bytes;
+  if (!bytes) return;
+  link.href = downloadUrl;
+  link.download = name;
+  link.textContent = `Download ${name} (${count(bytes.byteLength)} bytes)`;
+}
+
+// What the exit status means, for this program: [kind, words]. kind is answered, refused,
+// grammar or fault, for the page's style and for scripts.
+function meaning(program, result) {
+  if (result.setupFailed) return ['fault', `The module could not start: ${result.setupFailed}.`];
+  if (result.fault?.stack) {
+    return ['fault', `Fault: this browser's stack ran out (${result.fault.message}); ` +
+      'nothing was answered.'];
+  }
+  if (result.fault) return ['fault', `Fault: the module stopped (${result.fault.message}).`];
+  const status = result.status;
+  if (status === 0) return ['answered', 'Answered (exit status 0).'];
+  if (status === 1) {
+    const line = result.err.split('\n')[0];
+    return ['refused', `Refused (exit status 1): ${line}`];
+  }
+  if (status === 134 && program === 'expression') {
+    return ['grammar', 'The line breaks the expression grammar (exit status 134): ' +
+      "the program's report is below."];
+  }
+  if (status === 134) return ['fault', `Fault: ${program} trapped (exit status 134).`];
+  return ['fault', `Fault: ${program} ended with exit status ${status}, which it never gives.`];
+}
+
+function showVerdict(kind, words, times) {
+  $('verdict').textContent = words;
+  $('verdict').dataset.kind = kind;
+  $('times').textContent = times;
+}
+
+// The part of an output that is shown: up to the last line end within kShownBytes; in a
+// first line longer than that, up to its last blank, and without one up to a character's
+// start. `where` says which, for the note beside it.
+function shownPart(bytes) {
+  if (bytes.byteLength <= kShownBytes) return { shown: bytes, where: '' };
+  const start = bytes.subarray(0, kShownBytes);
+  let end = start.lastIndexOf(0x0a) + 1;
+  if (end > 0) return { shown: bytes.subarray(0, end), where: 'up to the end of a line' };
+  end = start.lastIndexOf(0x20) + 1;
+  if (end > 0) return { shown: bytes.subarray(0, end), where: 'up to a blank in its first line' };
+  end = kShownBytes;
+  while (end > 0 && (bytes[end] & 0xc0) === 0x80) --end;  // a UTF-8 continuation byte
+  return { shown: bytes.subarray(0, end), where: 'of its first line' };
+}
+
+function showOutput(program, output) {
+  const name = `${program}.out`;
+  const pre = $('output');
+  const note = $('output-note');
+  pre.hidden = !output || output.byteLength === 0;
+  offer($('download'), output && output.byteLength > 0 ? output : null, name);
+  if (!output) {
+    note.textContent = `${program} did not write ${name}.`;
+    pre.textContent = '';
+    return;
+  }
+  if (output.byteLength === 0) {
+    note.textContent = `${name} is empty (0 bytes).`;
+    pre.textContent = '';
+    return;
+  }
+  const { shown, where } = shownPart(output);
+  pre.textContent = new TextDecoder('utf-8').decode(shown);
+  note.textContent = where
+    ? `Shown: the first ${count(shown.byteLength)} of ${count(output.byteLength)} bytes, ` +
+      `${where}; the download holds all of it.`
+    : '';
+}
+
+function showError(text) {
+  $('stderr').textContent = text;
+  $('stderr').classList.toggle('empty', text === '');
+}
+
+// A run that ended: result is the worker's, total the seconds from Run to now.
+export function showResult(program, result, total) {
+  const [kind, words] = meaning(program, result);
+  showVerdict(kind, words, result.setupFailed ? `Total ${seconds(total)}.`
+    : `Total ${seconds(total)} from Run to result; the module ran ${seconds(result.seconds)}.`);
+  showError(result.err ?? '');
+  showOutput(program, result.output ? new Uint8Array(result.output) : null);
+  $('details').hidden = false;
+  $('depth-notice').hidden = true;
+}
+
+export function showStopped(program, total) {
+  showVerdict('stopped', `Stopped: ${program} was ended after ${seconds(total)}, and answered ` +
+    'nothing.', '');
+  $('details').hidden = true;
+  $('depth-notice').hidden = true;
+  offer($('download'), null);
+}
+
+// The line of `input` nests `depth` deep, deeper than `limit`, what this browser holds.
+export function showDepthNotice(depth, limit, input) {
+  showVerdict('deep', `Not run: the expression line nests ${count(depth)} deep, deeper than ` +
+    `a browser can run (this one holds ${count(limit)}).`, '');
+  $('details').hidden = true;
+  $('depth-notice').hidden = false;
+  offer($('download'), null);
+  downloadUrl = URL.createObjectURL(new Blob([input], { type: kBytes }));
+  const link = $('depth-input');
+  link.href = downloadUrl;
+  link.download = 'expression.in';
+}
+
+export function showRunning(program) {
+  showVerdict('running', `Running ${program}…`, '');
+}
+
+export function clearResult() {
+  showVerdict('', 'Not run yet: press Run, or Ctrl+Enter in the input.', '');
+  $('details').hidden = true;
+  $('depth-notice').hidden = true;
+  offer($('download'), null);
+}
