@@ -1,8 +1,8 @@
 #include "big_stack.hpp"
 
-#include "large_pages.hpp"
-
 #include <cerrno>
+
+#include "large_pages.hpp"
 
 namespace {
 
@@ -72,8 +72,8 @@ int runWithStack(std::size_t, int (*body)(), int& status) {
 #include <alloca.h>
 #include <malloc.h>
 #include <pthread.h>
-#include <sys/mman.h>
 #include <sys/auxv.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -133,35 +133,6 @@ bool mainStackHolds(std::size_t bytes) {
   return true;
 }
 
-// Maps a thread's stack of `bytes` with an inaccessible page below it; nullptr when there
-// is no room. A stack of a large page or more gets its top on a large page's boundary,
-// where it starts to grow down, so that every large page it fills lies whole in it.
-char* mapStack(std::size_t bytes, std::size_t page) {
-  const std::size_t mapped = bytes + page;
-  const std::size_t slack = bytes >= kLargePage ? kLargePage : 0;
-  auto* memory = static_cast<char*>(mmap(nullptr, mapped + slack, PROT_READ | PROT_WRITE,
-                                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0));
-  if (memory == MAP_FAILED) {
-    // Under an address-space limit the slack may be what does not fit.
-    if (slack == 0) return nullptr;
-    memory = static_cast<char*>(mmap(nullptr, mapped, PROT_READ | PROT_WRITE,
-                                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0));
-    if (memory == MAP_FAILED) return nullptr;
-  } else if (slack != 0) {
-    const auto end = reinterpret_cast<std::uintptr_t>(memory) + mapped + slack;
-    char* low = memory + (end / kLargePage * kLargePage - mapped -
-                          reinterpret_cast<std::uintptr_t>(memory));
-    if (low > memory) munmap(memory, static_cast<std::size_t>(low - memory));
-    if (low + mapped < memory + mapped + slack) {
-      munmap(low + mapped, static_cast<std::size_t>(memory + slack - low));
-    }
-    memory = low;
-  }
-  if (bytes >= kLargePage) preferLargePages(memory + page, bytes);
-  mprotect(memory, page, PROT_NONE);
-  return memory;
-}
-
 }  // namespace
 
 int runWithStack(std::size_t bytes, int (*body)(), int& status) {
@@ -175,8 +146,12 @@ int runWithStack(std::size_t bytes, int (*body)(), int& status) {
   // is left inaccessible, so that an overflow faults instead of writing over the heap.
   const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
   bytes = (bytes + page - 1) / page * page;
-  char* memory = mapStack(bytes, page);
-  if (memory == nullptr) return ENOMEM;
+  void* mapped = mmap(nullptr, bytes + page, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
+  if (mapped == MAP_FAILED) return ENOMEM;
+  char* memory = static_cast<char*>(mapped);
+  mprotect(memory, page, PROT_NONE);
+  if (bytes >= kLargePage) preferLargePages(memory + page, bytes);
   // A second thread would get a malloc arena of its own, which reserves 64 MiB or more
   // of address space; under a judge's address-space limit it shares the main one.
   mallopt(M_ARENA_MAX, 1);

@@ -8,20 +8,15 @@
 #include <cstddef>
 #include <string>
 
-// An item as a refusal names it: "n", or a stem and a number from 1, "value 3". Nothing
-// is formatted unless the item is refused.
-struct Item {
-  const char* stem;
-  int number = 0;
-};
-
 // Reads the first line into `line`, without its line feed. False when it is longer than
 // `capacity` bytes: it is then never read further.
 bool readLine(std::string& line, std::size_t capacity);
 
 // Reads the next white-space-delimited token as a decimal integer from lo to hi: an
-// optional sign and at least one digit, any number of leading zeros.
-int readInt(int lo, int hi, const Item& item);
+// optional sign and at least one digit, any number of leading zeros. A refusal names the
+// item by `stem` ("n"), with `number` after it when there is one ("value 3"); nothing is
+// formatted unless the item is refused.
+int readInt(int lo, int hi, const char* stem, int number = 0);
 
 // Whether nothing but white space is left of the input.
 bool atEnd();
@@ -36,7 +31,7 @@ int firstReadError();
 int readError();
 
 // The program's own, in main.cpp: its one-line refusal, its refusal of an input that
-// cannot be read, and what its refusal says of the input when it ends before `missing`.
+// cannot be read, and what its refusal says of the input when it ends before the item.
 [[noreturn]] void reject(const std::string& what);
 [[noreturn]] void cannotRead();
-std::string endsEarly(const Item& missing);
+std::string endsEarly(const char* stem, int number);

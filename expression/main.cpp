@@ -81,9 +81,8 @@ void bindFiles() {
   answering = true;
 }
 
-std::string endsEarly(const Item& missing) {
-  return "input ends after " + std::to_string(missing.number - 1) + " of " + std::to_string(k) +
-         " queries";
+std::string endsEarly(const char*, int number) {
+  return "input ends after " + std::to_string(number - 1) + " of " + std::to_string(k) + " queries";
 }
 
 namespace {
@@ -150,9 +149,9 @@ std::string notAnOperator(int p, int parsedTo) {
 
 void answerQueries(int parsedTo) {
   // No query count, or a negative one, asks nothing.
-  if (!atEnd()) k = std::max(readInt(INT_MIN, kCapacity, {"the query count"}), 0);
+  if (!atEnd()) k = std::max(readInt(INT_MIN, kCapacity, "the query count"), 0);
   for (int i = 0; i < k; ++i) {
-    const int p = readInt(INT_MIN, INT_MAX, {"query", i + 1});
+    const int p = readInt(INT_MIN, INT_MAX, "query", i + 1);
     // One look-up: every position of the line that holds no operator the parser consumed
     // holds -1.
     const int answer = p >= 1 && p <= n ? ifChanged[p - 1] : -1;

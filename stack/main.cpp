@@ -86,10 +86,9 @@ void finishOutput() {
   }
 }
 
-std::string endsEarly(const Item& missing) {
-  if (missing.number == 0) return "stack.in is empty";
-  return "input ends after " + std::to_string(missing.number - 1) + " of " + std::to_string(n) +
-         " values";
+std::string endsEarly(const char*, int number) {
+  if (number == 0) return "stack.in is empty";
+  return "input ends after " + std::to_string(number - 1) + " of " + std::to_string(n) + " values";
 }
 
 namespace {
@@ -117,8 +116,8 @@ void writeOrder(const std::vector<int>& order) {
 int main() {
   bindFiles();
   doing = "reading stack.in";
-  n = readInt(0, kCapacity, {"n"});
-  for (int i = 0; i < n; ++i) a[i] = readInt(INT_MIN, INT_MAX, {"value", i + 1});
+  n = readInt(0, kCapacity, "n");
+  for (int i = 0; i < n; ++i) a[i] = readInt(INT_MIN, INT_MAX, "value", i + 1);
   doing = "ordering the values";
   const std::vector<int> order = popOrder();
   doing = "writing stack.out";

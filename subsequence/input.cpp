@@ -143,21 +143,21 @@ std::string refusedToken() {
   return length > kShown ? text + "..." : text;
 }
 
-std::string named(const Item& item) {
-  return item.number == 0 ? item.stem : item.stem + (" " + std::to_string(item.number));
+std::string named(const char* stem, int number) {
+  return number == 0 ? stem : stem + (" " + std::to_string(number));
 }
 
 }  // namespace
 
-int readInt(int lo, int hi, const Item& item) {
+int readInt(int lo, int hi, const char* stem, int number) {
   int value = 0;
   const char* wrong = readToken(value);
   // A read error can end a token early; what was read up to it is not the input.
   if (error != 0) cannotRead();
   if (wrong == nullptr && value >= lo && value <= hi) return value;
-  std::string what = named(item);
+  std::string what = named(stem, number);
   if (wrong == kMissing) {
-    what += wrong + endsEarly(item);
+    what += wrong + endsEarly(stem, number);
   } else if (wrong != nullptr) {
     what += wrong + refusedToken();
   } else {
@@ -168,7 +168,7 @@ int readInt(int lo, int hi, const Item& item) {
   reject(what);
 }
 
-void readDigits(std::string& word, const Item& item) {
+void readDigits(std::string& word, const char* stem, int number) {
   int c = take();
   while (isBlank(c)) c = take();
   word.clear();
@@ -182,12 +182,12 @@ void readDigits(std::string& word, const Item& item) {
   }
   // A read error can end a word early; what was read up to it is not the input.
   if (error != 0) cannotRead();
-  if (word.empty() && c == EOF) reject(named(item) + kMissing + endsEarly(item));
+  if (word.empty() && c == EOF) reject(named(stem, number) + kMissing + endsEarly(stem, number));
   if (c == EOF || isBlank(c)) return;
   length = 0;
   for (std::size_t i = 0; i < word.size() && length < sizeof start; ++i) keep(word[i]);
   refuse(c);
-  reject(named(item) + " is not a decimal number: " + refusedToken());
+  reject(named(stem, number) + " is not a decimal number: " + refusedToken());
 }
 
 int firstReadError() {

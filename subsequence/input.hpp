@@ -10,20 +10,15 @@
 
 constexpr std::size_t kShown = 40;  // bytes of a token or word that a message shows
 
-// An item as a refusal names it: "n", or a stem and a number from 1, "value 3". Nothing
-// is formatted unless the item is refused.
-struct Item {
-  const char* stem;
-  int number = 0;
-};
-
 // Reads the next white-space-delimited token as a decimal integer from lo to hi: an
-// optional sign and at least one digit, any number of leading zeros.
-int readInt(int lo, int hi, const Item& item);
+// optional sign and at least one digit, any number of leading zeros. A refusal names the
+// item by `stem` ("n"), with `number` after it when there is one ("value 3"); nothing is
+// formatted unless the item is refused.
+int readInt(int lo, int hi, const char* stem, int number = 0);
 
 // Reads the next white-space-delimited token into `word` when it is a run of decimal
 // digits; refuses it at its first other byte.
-void readDigits(std::string& word, const Item& item);
+void readDigits(std::string& word, const char* stem, int number);
 
 // Makes the first read, before the output file is created, and returns readError().
 int firstReadError();
@@ -32,7 +27,7 @@ int firstReadError();
 int readError();
 
 // The program's own, in main.cpp: its one-line refusal, its refusal of an input that
-// cannot be read, and what its refusal says of the input when it ends before `missing`.
+// cannot be read, and what its refusal says of the input when it ends before the item.
 [[noreturn]] void reject(const std::string& what);
 [[noreturn]] void cannotRead();
-std::string endsEarly(const Item& missing);
+std::string endsEarly(const char* stem, int number);

@@ -86,10 +86,9 @@ void finishOutput() {
   }
 }
 
-std::string endsEarly(const Item& missing) {
-  if (missing.number == 0) return "subsequence.in is empty";
-  return "input ends after " + std::to_string(missing.number - 1) + " of " + std::to_string(n) +
-         " words";
+std::string endsEarly(const char*, int number) {
+  if (number == 0) return "subsequence.in is empty";
+  return "input ends after " + std::to_string(number - 1) + " of " + std::to_string(n) + " words";
 }
 
 namespace {
@@ -114,7 +113,7 @@ int compareNumbers(const std::string& x, const std::string& y) {
 int main() {
   bindFiles();
   doing = "reading subsequence.in";
-  n = readInt(1, INT_MAX, {"n"});
+  n = readInt(1, INT_MAX, "n");
   // The chain starts at word 0 itself; each walk then ends at the residue of the next
   // word. Only the word before and the one being read are held.
   std::string previous, word;
@@ -124,7 +123,7 @@ int main() {
     // A word denotes at least the number before it, so it mostly is at least as long: room
     // made at once spares a long word the copies, and their double storage, on its way up.
     word.reserve(previous.size());
-    readDigits(word, {"word", j + 1});
+    readDigits(word, "word", j + 1);
     if (j == 0) {
       V = residue(word);
       sum = V;

@@ -132,21 +132,21 @@ std::string refusedToken() {
   return length > kShown ? text + "..." : text;
 }
 
-std::string named(const Item& item) {
-  return item.number == 0 ? item.stem : item.stem + (" " + std::to_string(item.number));
+std::string named(const char* stem, int number) {
+  return number == 0 ? stem : stem + (" " + std::to_string(number));
 }
 
 }  // namespace
 
-int readInt(int lo, int hi, const Item& item) {
+int readInt(int lo, int hi, const char* stem, int number) {
   int value = 0;
   const char* wrong = readToken(value);
   // A read error can end a token early; what was read up to it is not the input.
   if (error != 0) cannotRead();
   if (wrong == nullptr && value >= lo && value <= hi) return value;
-  std::string what = named(item);
+  std::string what = named(stem, number);
   if (wrong == kMissing) {
-    what += wrong + endsEarly(item);
+    what += wrong + endsEarly(stem, number);
   } else if (wrong != nullptr) {
     what += wrong + refusedToken();
   } else {

@@ -86,9 +86,9 @@ void finishOutput() {
 }
 
 // A missing integer is worded by how many came before it: n, then n initial values.
-std::string endsEarly(const Item& missing) {
-  if (missing.number == 0) return "transformation.in is empty";
-  const int read = missing.number + (std::strcmp(missing.stem, "target value") == 0 ? n : 0);
+std::string endsEarly(const char* stem, int number) {
+  if (number == 0) return "transformation.in is empty";
+  const int read = number + (std::strcmp(stem, "target value") == 0 ? n : 0);
   return "input ends after " + std::to_string(read) + (read == 1 ? " integer" : " integers");
 }
 
@@ -125,10 +125,9 @@ void writeOutput(const char* refusal) {
 int main() {
   bindFiles();
   doing = "reading transformation.in";
-  n = readInt(0, N, {"n"});
-  for (int i = 0; i < n; ++i) a[i] = {{readInt(INT_MIN, INT_MAX, {"initial value", i + 1}), 0}, i};
-  for (int i = 0; i < n; ++i)
-    a[i].first.second = readInt(INT_MIN, INT_MAX, {"target value", i + 1});
+  n = readInt(0, N, "n");
+  for (int i = 0; i < n; ++i) a[i] = {{readInt(INT_MIN, INT_MAX, "initial value", i + 1), 0}, i};
+  for (int i = 0; i < n; ++i) a[i].first.second = readInt(INT_MIN, INT_MAX, "target value", i + 1);
   doing = "collecting the moves";
   const bool possible = collectMoves();
   doing = "writing transformation.out";

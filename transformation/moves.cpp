@@ -10,15 +10,9 @@ std::vector<std::pair<int, int>> ans;
 
 namespace {
 
-int initial(const Record& r) {
-  return r.first.first;
-}
-int target(const Record& r) {
-  return r.first.second;
-}
-int position(const Record& r) {
-  return r.second;
-}
+const auto initial = [](const Record& r) { return r.first.first; };
+const auto target = [](const Record& r) { return r.first.second; };
+const auto position = [](const Record& r) { return r.second; };
 
 // Sorts a[0..n) into the record order with no comparisons: six stable counting passes over
 // 11 bits at a time, of the target value and then of the initial value, each read with its
