@@ -59,15 +59,14 @@ void keep(int c) {
   ++length;
 }
 
-// What a refusal says of a token: that it is missing, or what is wrong with it, which the
-// token's start follows.
+// What a refusal says of a token that is missing; of one that is there, it says what is
+// wrong with it, which the token's start follows.
 constexpr const char* kMissing = " is missing: ";
-constexpr const char* kNotInteger = " is not an integer: ";
 
 // Keeps the rest of a refused token that a message shows, and not a byte more.
 const char* refuse(int c) {
   for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
-  return kNotInteger;
+  return " is not an integer: ";
 }
 
 // The common token, an integer of at most 10 digits that ends in a blank within the
@@ -175,9 +174,8 @@ bool atEnd() {
   int c = take();
   while (isBlank(c)) c = take();
   if (error != 0) cannotRead();
-  if (c == EOF) return true;
-  --at;
-  return false;
+  if (c != EOF) --at;
+  return c == EOF;
 }
 
 std::string shown(char c) {

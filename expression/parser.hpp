@@ -8,7 +8,6 @@
 // evaluator of its own on random lines (tests/search_test.cpp).
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 constexpr int kCapacity = 524288;  // nodes, and so characters: a line of n makes <= n + 2 nodes
@@ -25,11 +24,7 @@ struct Operands {
   int first;
   int count;
 
-  std::size_t size() const { return static_cast<std::size_t>(count); }
-  bool empty() const { return count == 0; }
   int operator[](int j) const { return operands[first + j]; }
-  const int* begin() const { return operands + first; }
-  const int* end() const { return operands + first + count; }
   // The position of the operator between operands j - 1 and j.
   int operatorAt(int j) const { return operatorBefore[first + j]; }
 };

@@ -61,7 +61,8 @@ void dfs(int v, int C, int D) {
   for (int j = c - 2; j >= 0; --j) suf[j] = reduced(u(a(j)) * u(suf[j + 1]));
   std::uint64_t prefix = 1;
   for (int j = 0; j < c; ++j) {
-    if (j > 0) ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * ((prefix + u(suf[j])) % P) + u(D));
+    if (j > 0)
+      ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * ((prefix + u(suf[j])) % P) + u(D));
     std::uint64_t Cj = u(C) * prefix % P;
     if (j + 1 < c) Cj = Cj * u(suf[j + 1]) % P;
     dfs(operandsOf[j], static_cast<int>(Cj), D);

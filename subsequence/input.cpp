@@ -69,15 +69,14 @@ void keep(int c) {
   ++length;
 }
 
-// What a refusal says of a token: that it is missing, or what is wrong with it, which the
-// token's start follows.
+// What a refusal says of a token that is missing; of one that is there, it says what is
+// wrong with it, which the token's start follows.
 constexpr const char* kMissing = " is missing: ";
-constexpr const char* kNotInteger = " is not an integer: ";
 
 // Keeps the rest of a refused token that a message shows, and not a byte more.
 const char* refuse(int c) {
   for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
-  return kNotInteger;
+  return " is not an integer: ";
 }
 
 // An input byte as a message shows it.

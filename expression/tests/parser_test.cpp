@@ -24,9 +24,10 @@ void expectTree(const std::vector<Expected>& nodes) {
     SCOPED_TRACE("node " + std::to_string(v));
     EXPECT_EQ(t[v].op, nodes[v].op);
     EXPECT_EQ(t[v].value, nodes[v].value);
-    EXPECT_EQ(std::vector<int>(t[v].children.begin(), t[v].children.end()), nodes[v].children);
-    std::vector<int> operators;
+    std::vector<int> children, operators;
+    for (int j = 0; j < t[v].children.count; ++j) children.push_back(t[v].children[j]);
     for (int j = 1; j < t[v].children.count; ++j) operators.push_back(t[v].children.operatorAt(j));
+    EXPECT_EQ(children, nodes[v].children);
     EXPECT_EQ(operators, nodes[v].operators);
   }
 }
@@ -92,7 +93,7 @@ TEST(Parser, StopsAtAnUnmatchedClosingParenthesis) {
   parseLine("1+2)+3");
   EXPECT_EQ(ptr, 3);
   EXPECT_EQ(t[0].value, 3);
-  EXPECT_EQ(t[0].children.size(), 2u);
+  EXPECT_EQ(t[0].children.count, 2);
   EXPECT_EQ(t[0].children.operatorAt(1), 1);  // the '+' after the stop is never recorded
 }
 
