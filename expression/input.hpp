@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+constexpr std::size_t kShown = 40;  // bytes of a token that a message shows
+
 // Reads the first line into `line`, without its line feed. False when it is longer than
 // `capacity` bytes: it is then never read further.
 bool readLine(std::string& line, std::size_t capacity);

@@ -32,9 +32,8 @@ void dropEndMark() {
   ended = true;
 }
 
-constexpr std::size_t kShown = 40;  // bytes of a refused token that a message shows
-char start[kShown + 1];             // the current token's first bytes, one more than shown
-std::size_t length;                 // the current token's length so far
+char start[kShown + 1];  // the current token's first bytes, one more than shown
+std::size_t length;      // the current token's length so far
 
 int take() {
   if (at == end) {

@@ -5,7 +5,10 @@
 // bytes is refused at once), and a failed read keeps its reason.
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+constexpr std::size_t kShown = 40;  // bytes of a token that a message shows
 
 // Reads the next white-space-delimited token as a decimal integer from lo to hi: an
 // optional sign and at least one digit, any number of leading zeros. A refusal names the

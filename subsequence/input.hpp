@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-constexpr std::size_t kShown = 40;  // bytes of a token or word that a message shows
+constexpr std::size_t kShown = 40;  // bytes of a token that a message shows
 
 // Reads the next white-space-delimited token as a decimal integer from lo to hi: an
 // optional sign and at least one digit, any number of leading zeros. A refusal names the
