@@ -1,12 +1,11 @@
-// The floor of any crypt solver: the whole input taken with one fread into large pages
-// (where a page fault costs much, as on a virtual machine, 4 KiB pages cost as much as the
-// rest), decoded in place with a table of the 256 byte values, the answer given with one
-// fwrite. No checks beyond the decoder's own.
-#include <sys/mman.h>
-
+// The floor of any crypt solver: the whole input taken with one fread into large pages,
+// decoded in place with a table of the 256 byte values, the answer given with one fwrite.
+// No checks beyond the decoder's own.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "large_buffer.hpp"
 
 int main() {
   if (!std::freopen("crypt.in", "rb", stdin) || !std::freopen("crypt.out", "w", stdout)) return 1;
@@ -15,11 +14,7 @@ int main() {
   std::fseek(stdin, 0, SEEK_SET);
   // Room for a line feed behind a last line that lacks one, and a byte after it that is
   // not 'f', which a key letter at the end looks at.
-  constexpr std::size_t kLargePage = std::size_t{2} << 20;
-  const std::size_t room = (size + 2 + kLargePage - 1) / kLargePage * kLargePage;
-  auto* text = static_cast<unsigned char*>(std::aligned_alloc(kLargePage, room));
-  if (!text) return 1;
-  madvise(text, room, MADV_HUGEPAGE);
+  auto* text = baseline::largeBuffer<unsigned char>(size + 2);
   text[size] = text[size + 1] = 0;
   std::size_t end = std::fread(text, 1, size, stdin);
   if (end > 0 && text[end - 1] != '\n') text[end++] = '\n';

@@ -1,6 +1,7 @@
 // The floor of any expression solver: the whole input taken with one fread, one value made
 // for each character of the line in one pass, each query answered with one look-up
-// formatted as a number, the answer given with one fwrite. No checks at all.
+// formatted as a number of the answers' size, the answer given with one fwrite. No checks
+// at all.
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -19,7 +20,9 @@ int main() {
   const char* feed = static_cast<const char*>(std::memchr(text.get(), '\n', got));
   const std::size_t n = feed ? static_cast<std::size_t>(feed - text.get()) : got;
   const std::unique_ptr<int[]> value(new int[n + 1]);
-  for (std::size_t i = 0; i < n; ++i) value[i] = text[i] * 1907 % 1000000007;
+  // Residues of ten digits mostly, as the answers are.
+  for (std::size_t i = 0; i < n; ++i)
+    value[i] = static_cast<int>(text[i] * 2654435761u % 1000000007);
 
   const char* at = text.get() + n;
   auto integer = [&] {
