@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -61,31 +63,39 @@ TEST(CryptAnswers, MatchesTheTestDecodersOnRandomFiles) {
 }
 
 // A valid text of about `bytes` in lines of about `lineLength`, and its decoding, which is
-// known word by word.
+// known word by word. A random block of 1 MiB at most, whole lines, is repeated: the
+// program's buffers and lines see no difference, and a test of 64 MiB is not spent making
+// 16 million words.
 std::pair<std::string, std::string> validText(Rng& rng, std::size_t bytes, std::size_t lineLength) {
-  std::string text, decoded;
-  text.reserve(bytes + 100);
-  decoded.reserve(bytes + 100);
-  const std::pair<const char*, const char*> words[] = {{"pafarifas", "paris"},
-                                                       {"hefallofa", "hello"},
-                                                       {"wofarld", "world"},
-                                                       {"xyfaz", "xyz"},
-                                                       {"bcd", "bcd"},
-                                                       {" ", " "},
-                                                       {"Q", "Q"},
-                                                       {"\xc3\xa9", "\xc3\xa9"},
-                                                       {"yfa", "y"},
-                                                       {"tofast", "tost"}};
-  std::size_t lineStart = 0;
-  while (text.size() < bytes) {
+  static const std::pair<std::string_view, std::string_view> words[] = {{"pafarifas", "paris"},
+                                                                        {"hefallofa", "hello"},
+                                                                        {"wofarld", "world"},
+                                                                        {"xyfaz", "xyz"},
+                                                                        {"bcd", "bcd"},
+                                                                        {" ", " "},
+                                                                        {"Q", "Q"},
+                                                                        {"\xc3\xa9", "\xc3\xa9"},
+                                                                        {"yfa", "y"},
+                                                                        {"tofast", "tost"}};
+  std::string block, decodedBlock;
+  const std::size_t blockBytes = std::min(bytes, std::size_t{1} << 20);
+  for (std::size_t lineStart = 0;
+       block.size() < blockBytes || (lineLength < bytes && block.back() != '\n');) {
     const auto& [coded, plain] = words[rng.uniform(0, 9)];
-    text += coded;
-    decoded += plain;
-    if (text.size() - lineStart >= lineLength) {
-      text += '\n';
-      decoded += '\n';
-      lineStart = text.size();
+    block += coded;
+    decodedBlock += plain;
+    if (block.size() - lineStart >= lineLength) {
+      block += '\n';
+      decodedBlock += '\n';
+      lineStart = block.size();
     }
+  }
+  std::string text, decoded;
+  text.reserve(bytes + block.size());
+  decoded.reserve(bytes + block.size());
+  while (text.size() < bytes) {
+    text += block;
+    decoded += decodedBlock;
   }
   if (text.back() != '\n') decoded += '\n';  // the last line gets its line feed
   return {text, decoded};
@@ -100,7 +110,7 @@ TEST(CryptAnswers, TheExampleOnASmallStack) {
 TEST(CryptAnswers, LargestInputs) {
   Rng rng(3);
   const std::size_t size = 64 << 20;
-  const auto [shortLines, shortDecoded] = validText(rng, size, 80);
+  auto [shortLines, shortDecoded] = validText(rng, size, 80);
   program.expectAnswer(shortLines, shortDecoded);
 
   const auto [oneLine, oneDecoded] = validText(rng, size, size + 1);
@@ -113,23 +123,23 @@ TEST(CryptAnswers, LargestInputs) {
   std::string crLf;
   for (int i = 0; i < 20000; ++i) crLf += "pafarifas " + std::to_string(i) + "\r\n";
   program.expectAnswer(crLf, expectedOutput(crLf));
-}
 
-// From a pipe, whose size is not known before its end, the input takes little more room
-// than itself: 64 MiB are answered in 100 MiB of address space.
-TEST(CryptAnswers, APipeOf64MiBInLittleMoreThanItsSize) {
-  if (testing_support::kSanitized) GTEST_SKIP() << "no address-space limit under the sanitizers";
-  Rng rng(4);
-  auto [text, decoded] = validText(rng, (64 << 20) - 1000, 80);
-  // Exactly 64 MiB: a last line of ordinary letters makes up the rest.
-  if (text.back() != '\n') text += '\n';  // its line feed is already in the decoded text
-  const std::size_t rest = (64 << 20) - text.size();
-  text.append(rest, 'b');
-  decoded.append(rest, 'b');
-  decoded += '\n';
+  // From a pipe, whose size is not known before its end, the input takes little more room
+  // than itself: exactly 64 MiB, the whole lines of the first text and a last line of
+  // ordinary letters, answered in 100 MiB of address space. Last: an emulator cannot be
+  // given a pipe.
+  std::string& piped = shortLines;  // cut and filled in place: 64 MiB are not copied
+  piped.resize(piped.rfind('\n', size - 2) + 1);
+  std::size_t lines = static_cast<std::size_t>(std::count(piped.begin(), piped.end(), '\n'));
+  std::size_t end = 0;
+  while (lines-- > 0) end = shortDecoded.find('\n', end) + 1;
+  shortDecoded.resize(end);
+  shortDecoded.append(size - piped.size(), 'b');
+  shortDecoded += '\n';
+  piped.append(size - piped.size(), 'b');
   testing_support::RunOptions limits;
-  limits.address_space_bytes = 100 << 20;
-  program.expectAnswerFromPipe(text, decoded, limits);
+  if (!testing_support::kSanitized) limits.address_space_bytes = 100 << 20;
+  program.expectAnswerFromPipe(piped, shortDecoded, limits);
 }
 
 TEST(CryptRejects, EndlessLineRunsOutOfMemory) {
