@@ -142,17 +142,13 @@ int readInt(int lo, int hi, const char* stem, int number) {
   // A read error can end a token early; what was read up to it is not the input.
   if (error != 0) cannotRead();
   if (wrong == nullptr && value >= lo && value <= hi) return value;
-  std::string what = named(stem, number);
-  if (wrong == kMissing) {
-    what += wrong + endsEarly(stem, number);
-  } else if (wrong != nullptr) {
-    what += wrong + refusedToken();
-  } else {
-    what += " is " + std::to_string(value) +
-            (value < lo ? ", below " + std::to_string(lo)
-                        : ", above the limit of " + std::to_string(hi));
+  if (wrong == nullptr) {
+    reject(named(stem, number) + " is " + std::to_string(value) +
+           (value < lo ? ", below " + std::to_string(lo)
+                       : ", above the limit of " + std::to_string(hi)));
   }
-  reject(what);
+  reject(named(stem, number) + wrong +
+         (wrong == kMissing ? endsEarly(stem, number) : refusedToken()));
 }
 
 int firstReadError() {
