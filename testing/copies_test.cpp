@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -41,22 +41,57 @@ std::string code(const std::string& line) {
   return line;
 }
 
+bool isWordChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
+// The name that ends at `end` in `text`: the word before it, without leading digits.
+std::string nameEndingAt(const std::string& text, std::size_t end) {
+  std::size_t start = end;
+  while (start > 0 && isWordChar(text[start - 1])) --start;
+  while (start < end && std::isdigit(static_cast<unsigned char>(text[start])) != 0) ++start;
+  return text.substr(start, end - start);
+}
+
+std::size_t skipBlanks(const std::string& text, std::size_t at) {
+  while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) ++at;
+  return at;
+}
+
 // What names a definition: a function by its name and how many parameters it takes
 // (whatever they are called), anything else by the name it declares.
 std::string keyOf(const std::string& first) {
-  static const std::regex function(R"(([A-Za-z_]\w*)\((.*)\))");
-  static const std::regex data(R"(([A-Za-z_]\w*)\s*(\[[^\]]*\])?\s*(=.*|\{.*|;)$)");
-  std::smatch match;
+  // A function: the first name followed by '(', before any '=', and its parameters up to
+  // the last ')'.
   const std::string head = first.substr(0, first.find('='));
-  if (std::regex_search(head, match, function)) {
-    int depth = 0, parameters = match[2].length() == 0 ? 0 : 1;
-    for (char c : match[2].str()) {
+  const std::size_t close = head.rfind(')');
+  for (std::size_t open = head.find('('); close != std::string::npos && open < close;
+       open = head.find('(', open + 1)) {
+    const std::string name = nameEndingAt(head, open);
+    if (name.empty()) continue;
+    int depth = 0, parameters = open + 1 == close ? 0 : 1;
+    for (std::size_t i = open + 1; i < close; ++i) {
+      const char c = head[i];
       depth += c == '<' || c == '(' ? 1 : c == '>' || c == ')' ? -1 : 0;
       parameters += c == ',' && depth == 0;
     }
-    return match[1].str() + "/" + std::to_string(parameters);
+    return name + "/" + std::to_string(parameters);
   }
-  if (std::regex_search(first, match, data)) return match[1];
+  // Data: the first name followed by an optional [size], then '=', '{' or a final ';'.
+  for (std::size_t end = 1; end <= first.size(); ++end) {
+    if (!isWordChar(first[end - 1]) || (end < first.size() && isWordChar(first[end]))) continue;
+    const std::string name = nameEndingAt(first, end);
+    std::size_t at = skipBlanks(first, end);
+    if (at < first.size() && first[at] == '[') {
+      const std::size_t bracket = first.find(']', at);
+      if (bracket == std::string::npos) continue;
+      at = skipBlanks(first, bracket + 1);
+    }
+    if (name.empty() || at == first.size()) continue;
+    if (first[at] == '=' || first[at] == '{' || (first[at] == ';' && at + 1 == first.size())) {
+      return name;
+    }
+  }
   return first;
 }
 
