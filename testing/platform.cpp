@@ -56,10 +56,6 @@ bool windowsTarget() {
   return target().system == "Windows";
 }
 
-int randomRows() {
-  return wasiTarget() ? 50 : 8;
-}
-
 std::string platformText(const std::string& text) {
   if (!windowsTarget()) return text;
   std::string written;

@@ -36,9 +36,9 @@ bool wasiTarget();
 bool devicesReachable();
 
 // How many random rows an end-to-end differential test runs: a few, since the brute
-// forces meet the programs' cores in-process, thousands of cases at a time; 50 for
-// WebAssembly, where the in-process tests are not built.
-int randomRows();
+// forces meet the programs' cores in-process, thousands of cases at a time, on every
+// platform.
+constexpr int kRandomRows = 8;
 
 // A program's text as its platform's text mode puts it in a file: each line feed is a
 // CR LF on Windows.

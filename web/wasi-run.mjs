@@ -1,8 +1,10 @@
 #!/usr/bin/env node
-// node wasi-run.mjs PROGRAM.wasm: runs one program of the set, built as a WebAssembly module
-// for WASI, the way the native program runs: in the current folder, which the module sees
-// as its own (it reads PROGRAM.in and writes PROGRAM.out there, and nothing outside it),
-// with the terminal's standard error, and ending with the module's exit status.
+// node wasi-run.mjs PROGRAM.wasm [ARGUMENT...]: runs one program of the set, built as a
+// WebAssembly module for WASI, the way the native program runs: in the current folder,
+// which the module sees as its own (it reads PROGRAM.in and writes PROGRAM.out there, and
+// nothing outside it), with the terminal's standard error, and ending with the module's
+// exit status. The programs take no arguments; the in-process tests, run the same way,
+// take GoogleTest's.
 //
 // The module runs on a worker thread, since a WebAssembly call takes room on the engine's
 // own stack too, and the main thread's is far too small for the deepest expression line;
@@ -31,14 +33,14 @@ function say(line) {
 }
 
 if (isMainThread) {
-  if (process.argv.length !== 3) {
-    say('usage: node wasi-run.mjs PROGRAM.wasm   (runs it in the current folder)');
+  if (process.argv.length < 3) {
+    say('usage: node wasi-run.mjs PROGRAM.wasm [ARGUMENT...]   (runs it in the current folder)');
     process.exit(2);
   }
   const module = process.argv[2];
   let status = kAbortStatus;
   const worker = new Worker(new URL(import.meta.url), {
-    workerData: { module },
+    workerData: { module, args: process.argv.slice(3) },
     resourceLimits: { stackSizeMb: kStackMiB },
   });
   worker.on('message', (code) => {
@@ -55,11 +57,11 @@ if (isMainThread) {
   process.removeAllListeners('warning');
   process.on('warning', () => {});
   const { WASI } = await import('node:wasi');
-  const { module } = workerData;
+  const { module, args } = workerData;
   const name = basename(module).replace(/\.wasm$/, '');
   const wasi = new WASI({
     version: 'preview1',
-    args: [name],
+    args: [name, ...args],
     env: {},
     preopens: { '.': process.cwd() },
     returnOnExit: true,

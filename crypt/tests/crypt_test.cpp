@@ -50,7 +50,7 @@ TEST(CryptAnswers, WholeFilesByteForByte) {
 }
 
 TEST(CryptAnswers, MatchesTheTestDecodersOnRandomFiles) {
-  for (int c = 0; c < testing_support::randomRows(); ++c) {
+  for (int c = 0; c < testing_support::kRandomRows; ++c) {
     Rng rng(30000 + c);
     std::string file;
     for (int lines = static_cast<int>(rng.uniform(0, 6)); lines > 0; --lines) {

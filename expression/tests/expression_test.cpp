@@ -62,7 +62,7 @@ TEST(ExpressionAnswers, WhatTheInputFormatAllows) {
 }
 
 TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
-  for (int c = 0; c < testing_support::randomRows(); ++c) {
+  for (int c = 0; c < testing_support::kRandomRows; ++c) {
     Rng rng(70000 + c);
     std::string line = randomExpression(rng, static_cast<int>(rng.uniform(0, 4)));
     if (rng.chance(10)) line += ")" + randomExpression(rng, 1);
@@ -209,7 +209,7 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
 
 TEST(ExpressionGrammar, RandomDamagedLinesFailTheCheckAStateMachinePredicts) {
   const std::string alphabet = "()+*0 9x";
-  for (int c = 0; c < testing_support::randomRows(); ++c) {
+  for (int c = 0; c < testing_support::kRandomRows; ++c) {
     Rng rng(90000 + c);
     std::string line = randomExpression(rng, 2);
     for (int damage = static_cast<int>(rng.uniform(1, 3)); damage > 0; --damage) {

@@ -47,7 +47,7 @@ TEST(StackAnswers, ReadsAnyWhitespaceAndIgnoresTrailingInput) {
 }
 
 TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
-  for (int c = 0; c < testing_support::randomRows(); ++c) {
+  for (int c = 0; c < testing_support::kRandomRows; ++c) {
     Rng rng(1000 + c);
     int size = static_cast<int>(rng.uniform(0, 8));
     int range = static_cast<int>(rng.uniform(1, 6));

@@ -45,7 +45,7 @@ TEST(SubsequenceAnswers, WorkedExamples) {
 }
 
 TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
-  for (int c = 0; c < testing_support::randomRows(); ++c) {
+  for (int c = 0; c < testing_support::kRandomRows; ++c) {
     Rng rng(6000 + c);
     std::vector<std::uint64_t> numbers = randomChain(rng);
     std::vector<std::string> words;

@@ -49,7 +49,7 @@ TEST(TransformationAnswers, WorkedExamplesByteForByte) {
 }
 
 TEST(TransformationAnswers, RightOnRandomSmallInputs) {
-  for (int c = 0; c < testing_support::randomRows(); ++c) {
+  for (int c = 0; c < testing_support::kRandomRows; ++c) {
     Rng rng(20000 + c);
     const auto [initial, target] = transformation_test::randomInstance(rng);
     expectRight(initial, target);
