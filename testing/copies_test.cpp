@@ -81,14 +81,15 @@ std::string keyOf(const std::string& first) {
   for (std::size_t end = 1; end <= first.size(); ++end) {
     if (!isWordChar(first[end - 1]) || (end < first.size() && isWordChar(first[end]))) continue;
     const std::string name = nameEndingAt(first, end);
+    if (name.empty()) continue;
     std::size_t at = skipBlanks(first, end);
     if (at < first.size() && first[at] == '[') {
       const std::size_t bracket = first.find(']', at);
       if (bracket == std::string::npos) continue;
       at = skipBlanks(first, bracket + 1);
     }
-    if (name.empty() || at == first.size()) continue;
-    if (first[at] == '=' || first[at] == '{' || (first[at] == ';' && at + 1 == first.size())) {
+    if (at < first.size() &&
+        (first[at] == '=' || first[at] == '{' || (first[at] == ';' && at + 1 == first.size()))) {
       return name;
     }
   }
