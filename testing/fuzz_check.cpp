@@ -192,7 +192,9 @@ int main(int argc, char** argv) {
   }
   const std::string program = argv[1];
   if (fcntl(198, F_GETFD) != -1) serve(program, argv[2]);
-  // Alone: one run, with standard error through a file of its own.
+  // Alone: one run, with standard error through a file of its own, and no output left by
+  // an earlier run to judge in its place.
+  std::remove((program + ".out").c_str());
   std::FILE* errFile = std::tmpfile();
   int waitStatus = 0;
   waitpid(start(argv[2], fileno(errFile), -1, -1), &waitStatus, 0);
