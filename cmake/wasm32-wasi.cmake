@@ -19,7 +19,7 @@ get_filename_component(solvers_top ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(CMAKE_CXX_FLAGS_INIT -fno-exceptions)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -Wl,--stack-first)
 
-# Node runs a module on a worker thread with a stack for the deepest line (the runner).
+# Node runs a module with the project's small WASI runner.
 set(CMAKE_CROSSCOMPILING_EMULATOR node ${solvers_top}/web/wasi-run.mjs)
 
 set(CMAKE_FIND_ROOT_PATH /usr/lib/wasm32-wasi /usr/include/wasm32-wasi)

@@ -12,13 +12,11 @@
 #include <new>
 #include <string>
 
-#include "big_stack.hpp"
 #include "input.hpp"
 #include "large_pages.hpp"
 #include "output.hpp"
 #include "parser.hpp"
 #include "search.hpp"
-#include "stack_need.hpp"
 
 int k;  // the number of queries
 
@@ -93,13 +91,6 @@ constexpr std::size_t kMaxLine = kCapacity - 2;  // a line of n characters makes
   reject(std::string("cannot write expression.out: ") + std::strerror(reason));
 }
 
-// A stack that runWithStack could not make: no memory for it, or no thread to run on it.
-[[noreturn]] void noStack(int error, std::size_t bytes, const std::string& purpose) {
-  if (error == ENOMEM) outOfMemory();
-  reject("cannot start a thread with a " + std::to_string((bytes >> 20) + 1) + " MiB stack " +
-         purpose + ": " + std::strerror(error));
-}
-
 // Reads the first line, without its line feed or a carriage return before it. The read is
 // bounded, so a line too long for the node store is never held whole.
 std::string readExpressionLine() {
@@ -113,25 +104,14 @@ std::string readExpressionLine() {
 }
 
 // A line whose nodes fill at least a large page has the tables it fills made of large pages,
-// before the stack probe first touches them.
+// before they are first touched.
 void prepareTables(std::size_t length) {
   if ((length + 2) * sizeof(Node) < kLargePage) return;
   preferLargePages(t, sizeof t);
   preferLargePages(operands, sizeof operands);
   preferLargePages(operatorBefore, sizeof operatorBefore);
   preferLargePages(ifChanged, sizeof ifChanged);
-}
-
-// How deeply the parser will nest: the parentheses open at once, up to an unmatched ')'
-// where the parse ends.
-int nestingDepth() {
-  int depth = 0;
-  int deepest = 0;
-  for (char c : s) {
-    if (c == '(' && ++depth > deepest) deepest = depth;
-    if (c == ')' && depth-- == 0) break;
-  }
-  return deepest;
+  preferLargePages(pending, sizeof pending);
 }
 
 // Why the 1-based position p names no operator the parser consumed.
@@ -163,20 +143,6 @@ void answerQueries(int parsedTo) {
   }
 }
 
-// Parses, walks and answers: the part that needs a stack sized to the line.
-int solve() {
-  doing = "parsing the expression line";
-  sz = 0;
-  ptr = 0;
-  int root = parseExpression();
-  doing = "computing the answers";
-  answerEveryOperator(root);
-  doing = "answering the queries";
-  answerQueries(ptr);
-  if (int reason = flushAnswers()) cannotWrite(reason);
-  return 0;
-}
-
 }  // namespace
 
 int main() {
@@ -184,26 +150,19 @@ int main() {
   startAnswers();
 
   doing = "reading the expression line";
-  std::string line = readExpressionLine();
+  s = readExpressionLine();
   if (readError() != 0) cannotRead();
-  prepareTables(line.size());
-
-  // Before the line is parsed: the probe parses lines of its own.
-  doing = "measuring the stack a nesting level takes";
-  std::size_t probeBytes = 0;
-  if (int error = measureStack(probeBytes)) {
-    noStack(error, probeBytes, "for measuring the stack a nesting level takes");
-  }
-  s = std::move(line);
   n = static_cast<int>(s.size());
-  const int depth = nestingDepth();
-  const std::size_t bytes = stackBytes(depth, n);
-  int status = 1;
-  if (int error = runWithStack(bytes, solve, status)) {
-    static char making[64];
-    std::snprintf(making, sizeof making, "making the stack for a line nested %d deep", depth);
-    doing = making;
-    noStack(error, bytes, "for a line nested " + std::to_string(depth) + " deep");
-  }
-  return status;
+  prepareTables(s.size());
+
+  doing = "parsing the expression line";
+  sz = 0;
+  ptr = 0;
+  const int root = parseExpression();
+  doing = "computing the answers";
+  answerEveryOperator(root);
+  doing = "answering the queries";
+  answerQueries(ptr);
+  if (int reason = flushAnswers()) cannotWrite(reason);
+  return 0;
 }

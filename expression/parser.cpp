@@ -14,124 +14,89 @@ int sz;
 alignas(kLargePage) Node t[kCapacity];
 alignas(kLargePage) int operands[kCapacity];
 alignas(kLargePage) int operatorBefore[kCapacity];
+alignas(kLargePage) Pair pending[kCapacity];
 
 namespace {
 
-// The pool holds the operands of the nodes still being parsed at its bottom,
-// [0, waiting), each node's in a run of its own above those of the nodes around it; when
-// a node is done, its run moves to the top, [placed, kCapacity), which grows down. Every
-// operand but the root is one node and has one slot, so the two ends never meet.
+// The pool holds the later operands of the nodes still being parsed at its bottom,
+// [0, waiting), each node's in a run of its own above those of the nodes around it. When
+// a node is done, its operands go to the top, [placed, kCapacity), which grows down: its
+// first, always the node made right after it, then its run. Every operand but the root is
+// one node and has one slot, so the two ends never meet.
 int waiting;
 int placed;
 
+// The open levels: pending[0, depth), the line's own at the bottom, the innermost '(' on
+// top; `first` is the level's sum node, `second` the product node being built in it.
+int depth;
+
 // A line that parses makes at most its length plus 2 nodes, which the store holds. A line
 // that breaks the grammar can make up to twice as many before a check stops it ('('
-// nested 524285 deep): the nodes past the store's end are numbered but not kept, nor given
+// nested 524286 deep): the nodes past the store's end are numbered but not kept, nor given
 // a slot, since the run ends in that check, which looks at the characters alone, before
 // any value is used.
 bool kept(int v) {
   return v < kCapacity;
 }
 
-// Gives the operand that starts here, which will be node sz (every parse function makes its
-// node first), its slot: `at` is the position of the operator in front of it, or -1.
-void reserveOperand(int at) {
-  if (!kept(sz)) return;
-  operands[waiting] = sz;
-  operatorBefore[waiting] = at;
-  ++waiting;
-}
-
-// The parse functions recurse once per nesting level, so they keep only their node across
-// the calls they make: the work on the tables stays in these helpers, out of line, so that
-// each parse function's frame is its return address and one saved register.
-
-// A node whose first operand's slot is reserved at once, unless it is a number leaf.
-[[gnu::noinline]] int newNode(char op) {
+// The node whose parse begins here: a sum, a product or (op 0) a number leaf.
+int newNode(char op) {
   const int v = sz++;
-  if (v == 0) {  // a new parse: the pool is empty
-    waiting = 0;
-    placed = kCapacity;
-  }
-  if (!kept(v)) return v;
-  t[v].op = op;
-  t[v].value = op == '*' ? 1 : 0;  // what the first operand is added to or multiplied by
-  t[v].children = {waiting, 0};
-  if (op != 0) reserveOperand(-1);
+  if (kept(v)) t[v] = {op, 0, {waiting, 0}};
   return v;
 }
 
-// Folds the value of operand c into node v's: summed in a sum node, multiplied in a
-// product node.
-[[gnu::noinline]] void addOperand(int v, int c) {
+// Folds the value of operand c into node v's: the first is taken as it is, a later one
+// summed in a sum node and multiplied in a product node.
+void addOperand(int v, int c) {
   if (!kept(c)) return;
   Node& node = t[v];
-  if (node.op == '+') {
-    node.value = (node.value + t[c].value) % P;
+  const int x = t[c].value;
+  if (c == v + 1) {
+    node.value = x;
+  } else if (node.op == '+') {
+    node.value = node.value + x >= P ? node.value + x - P : node.value + x;
   } else {
-    node.value = static_cast<int>(static_cast<long long>(t[c].value) * node.value % P);
+    node.value = static_cast<int>(static_cast<long long>(x) * node.value % P);
   }
 }
 
-// Passes the operator `op` when it is the next character, reserving the slot of the
-// operand behind it; false, passing nothing, when the next character is another.
-[[gnu::noinline]] bool passOperator(char op) {
+// Passes the operator `op` when it is the next character, giving the operand behind it,
+// which will be node sz, its slot; false, passing nothing, when the next character is
+// another.
+bool passOperator(char op) {
   if (ptr == n || s[ptr] != op) return false;
-  reserveOperand(ptr);
+  if (kept(sz)) {
+    operands[waiting] = sz;
+    operatorBefore[waiting] = ptr;
+    ++waiting;
+  }
   ++ptr;
   return true;
 }
 
-// Moves node v's run of operands from the bottom of the pool to the top. The top lies at or
-// above the run, so the copy goes from the last slot down.
-[[gnu::noinline]] void closeNode(int v) {
+// Places node v's operands at the top of the pool: its first, node v + 1, then the run of
+// later ones from the bottom. The top lies above the run, so the copy goes from the last
+// slot down.
+void closeNode(int v) {
   if (!kept(v)) return;
   Operands& mine = t[v].children;
-  const int count = waiting - mine.first;
-  placed -= count;
-  for (int j = count - 1; j >= 0; --j) {
-    operands[placed + j] = operands[mine.first + j];
-    operatorBefore[placed + j] = operatorBefore[mine.first + j];
+  const int later = waiting - mine.first;
+  placed -= later + 1;
+  for (int j = later; j >= 1; --j) {
+    operands[placed + j] = operands[mine.first + j - 1];
+    operatorBefore[placed + j] = operatorBefore[mine.first + j - 1];
   }
+  operands[placed] = v + 1;
+  operatorBefore[placed] = -1;
   waiting = mine.first;
-  mine = {placed, count};
+  mine = {placed, later + 1};
 }
 
-}  // namespace
-
-int parseExpression() {
-  const int v = newNode('+');
-  do {
-    addOperand(v, parseSummand());
-  } while (passOperator('+'));
-  assert(ptr == n || s[ptr] == ')');
-  closeNode(v);
-  return v;
-}
-
-int parseSummand() {
-  const int v = newNode('*');
-  do {
-    addOperand(v, parseMultiplier());
-  } while (passOperator('*'));
-  assert(ptr == n || s[ptr] == ')' || s[ptr] == '+');
-  closeNode(v);
-  return v;
-}
-
-int parseMultiplier() {
-  // The condition's text is what a failed check reports, so it keeps its exact form.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wparentheses"
-  assert(ptr < n && (s[ptr] >= '0' && s[ptr] <= '9' || s[ptr] == '('));
-#pragma GCC diagnostic pop
-  if (s[ptr] == '(') {
-    ++ptr;
-    int v = parseExpression();
-    assert(ptr < n && s[ptr++] == ')');
-    return v;
-  }
-  return parseNumber();
+// An expression starts: its sum node and the product node of its first summand.
+void openLevel() {
+  const int sum = newNode('+');
+  pending[depth++] = {sum, newNode('*')};
 }
 
 int parseNumber() {
@@ -143,4 +108,58 @@ int parseNumber() {
   }
   if (kept(v)) t[v].value = value;
   return v;
+}
+
+// A factor starts here: each '(' opens a level, down to the number that begins the
+// innermost one's first factor, whose leaf it returns.
+int parseMultiplier() {
+  for (;;) {
+    // The condition's text is what a failed check reports, so it keeps its exact form.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wparentheses"
+    assert(ptr < n && (s[ptr] >= '0' && s[ptr] <= '9' || s[ptr] == '('));
+#pragma GCC diagnostic pop
+    if (s[ptr] != '(') return parseNumber();
+    ++ptr;
+    openLevel();
+  }
+}
+
+// The innermost level's product takes the factor c: true when a '*' follows, so another
+// factor starts; else the product is done, and its sum takes it.
+bool parseSummand(int c) {
+  const Pair& level = pending[depth - 1];
+  addOperand(level.second, c);
+  if (passOperator('*')) return true;
+  assert(ptr == n || s[ptr] == ')' || s[ptr] == '+');
+  closeNode(level.second);
+  addOperand(level.first, level.second);
+  return false;
+}
+
+}  // namespace
+
+int parseExpression() {
+  waiting = 0;
+  placed = kCapacity;
+  depth = 0;
+  openLevel();
+  for (;;) {
+    int factor = parseMultiplier();
+    // A factor ends the products, the sums and the levels it completes, up to the next
+    // operator.
+    while (!parseSummand(factor)) {
+      Pair& level = pending[depth - 1];
+      if (passOperator('+')) {
+        level.second = newNode('*');
+        break;
+      }
+      assert(ptr == n || s[ptr] == ')');
+      closeNode(level.first);
+      if (--depth == 0) return level.first;
+      // The level was a parenthesised factor of the one around it.
+      assert(ptr < n && s[ptr++] == ')');
+      factor = level.first;
+    }
+  }
 }

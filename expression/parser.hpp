@@ -1,9 +1,13 @@
-// The expression parser: one recursive-descent pass over the line that builds the tree in
-// fixed global storage, with every node's value modulo 1000000007, and records beside each
-// node's operands the position of the operator in front of each.
+// The expression parser: one pass over the line, with the levels of parentheses that are
+// open on an explicit stack, that builds the tree in fixed global storage, with every
+// node's value modulo 1000000007, and records beside each node's operands the position of
+// the operator in front of each. The grammar:
+//   expression: summand ('+' summand)*
+//   summand:    multiplier ('*' multiplier)*
+//   multiplier: number | '(' expression ')'
 //
 // Time O(n) for a line of n characters. Memory: fixed tables for the longest line, of which
-// a line touches O(n). Stack: O(depth), three nested calls per level of parentheses.
+// a line touches O(n). Stack: O(1); the open levels are kept in `pending`.
 // Tested by tests/parser_test.cpp (trees of known lines) and, through the walk, against an
 // evaluator of its own on random lines (tests/search_test.cpp).
 #pragma once
@@ -41,10 +45,19 @@ extern int ptr;        // the next unread character
 extern int sz;         // nodes made so far, and the next node's index
 extern Node t[kCapacity];
 
-// Each parses from `ptr` and returns the index of the node it made. The grammar checks
-// are assertions that stay active in every build: a malformed line stops the program.
-// A parse starts with sz and ptr at 0.
+// A stack of pairs in static storage, as deep as the longest line nests: 524286 '(' open as
+// many levels, and the line is one more. The parser keeps each open level there (its sum
+// node and the product node being built); the walk, once the parse is done, the contexts
+// of the nodes it has yet to reach.
+struct Pair {
+  int first;
+  int second;
+};
+extern Pair pending[kCapacity];
+
+// Parses the line s[0, n) from ptr == 0 with sz == 0 and returns its root, node 0; ptr is
+// left at the end of the line or at an unmatched ')', where the parse ends. The grammar's
+// checks are assertions that stay active in every build: a malformed line stops the
+// program. Nodes are numbered in the order their parse begins: a parent before its
+// operands, an operand's subtree before the next operand's.
 int parseExpression();
-int parseSummand();
-int parseMultiplier();
-int parseNumber();

@@ -9,11 +9,13 @@ alignas(kLargePage) int ifChanged[kCapacity];
 
 namespace {
 
-// The suffix products of the product nodes on the way down: a visit takes one slot per
-// operand and gives them back when it ends. The operand counts of all nodes add up to
-// fewer than the nodes, so it never runs out.
-int scratch[kCapacity];
-int scratchTop;
+// The contexts of the later operands not yet visited: pending[0, top), the next one's on
+// top. A visit adds those of its own, one fewer than its operands, so they never
+// outnumber the nodes.
+int top;
+
+// The suffix products of the product node being visited: one visit at a time uses it.
+int suffix[kCapacity];
 
 // Every value here is a residue or a product of two, so the arithmetic is unsigned.
 int reduced(std::uint64_t x) {
@@ -26,15 +28,23 @@ std::uint64_t u(int x) {
 
 }  // namespace
 
-void dfs(int v, int C, int D) {
+Pair dfs(int v, int C, int D) {
   const Operands operandsOf = t[v].children;
   const int c = operandsOf.count;
-  if (c == 0) return;
-  // A lone operand has its node's context and the node has no operator: passing straight
-  // down lets the compiler turn the call into a jump, so a deep chain of parentheses
-  // costs no stack here.
-  if (c == 1) return dfs(operandsOf[0], C, D);
+  if (c == 0) return top > 0 ? pending[--top] : Pair{};  // a number leaf; the last has no next
+  if (c == 1) return {C, D};  // no operator, and the operand's context is the node's own
   auto a = [&](int j) { return t[operandsOf[j]].value; };
+  // Operand 0 is the next node, whose context is returned; operand j's goes j - 1 slots
+  // below the new top, so that it is on top once the subtrees before it are done.
+  top += c - 1;
+  Pair first{};
+  auto keep = [&](int j, Pair context) {
+    if (j == 0) {
+      first = context;
+    } else {
+      pending[top - j] = context;
+    }
+  };
 
   if (t[v].op == '+') {
     // The other operands add S - a(j) to D. Switching the '+' in front of operand j merges
@@ -47,32 +57,31 @@ void dfs(int v, int C, int D) {
         const std::uint64_t x = (S + 2 * u(P) - before - aj + before * aj % P) % P;
         ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * x + u(D));
       }
-      dfs(operandsOf[j], C, reduced(u(C) * ((S + u(P) - aj) % P) + u(D)));
+      keep(j, {C, reduced(u(C) * ((S + u(P) - aj) % P) + u(D))});
     }
-    return;
+    return first;
   }
 
   // In a product the other operands multiply C: those before j (prefix) and those after it
-  // (suf[j + 1]). Switching the '*' in front of operand j splits the product into the
+  // (suffix[j + 1]). Switching the '*' in front of operand j splits the product into the
   // operands before it plus the operands from it on.
-  int* suf = scratch + scratchTop;
-  scratchTop += c;
-  suf[c - 1] = a(c - 1);
-  for (int j = c - 2; j >= 0; --j) suf[j] = reduced(u(a(j)) * u(suf[j + 1]));
+  suffix[c - 1] = a(c - 1);
+  for (int j = c - 2; j >= 0; --j) suffix[j] = reduced(u(a(j)) * u(suffix[j + 1]));
   std::uint64_t prefix = 1;
   for (int j = 0; j < c; ++j) {
     if (j > 0)
-      ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * ((prefix + u(suf[j])) % P) + u(D));
+      ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * ((prefix + u(suffix[j])) % P) + u(D));
     std::uint64_t Cj = u(C) * prefix % P;
-    if (j + 1 < c) Cj = Cj * u(suf[j + 1]) % P;
-    dfs(operandsOf[j], static_cast<int>(Cj), D);
+    if (j + 1 < c) Cj = Cj * u(suffix[j + 1]) % P;
+    keep(j, {static_cast<int>(Cj), D});
     prefix = prefix * u(a(j)) % P;
   }
-  scratchTop -= c;
+  return first;
 }
 
 void answerEveryOperator(int root) {
   std::fill(ifChanged, ifChanged + n, -1);
-  scratchTop = 0;
-  dfs(root, 1, 0);
+  top = 0;
+  Pair context = {1, 0};
+  for (int v = root; v < sz; ++v) context = dfs(v, context.first, context.second);
 }
