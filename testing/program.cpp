@@ -11,14 +11,10 @@
 
 namespace testing_support {
 
-namespace {
-
 std::string excerpt(const std::string& input) {
   return "input of " + std::to_string(input.size()) + " bytes: \"" + input.substr(0, 120) +
          (input.size() > 120 ? "...\"" : "\"");
 }
-
-}  // namespace
 
 RunResult Program::run(const std::string& input, const RunOptions& options) const {
   return runWithInput(executable_, name_, input, options);

@@ -17,6 +17,9 @@ inline std::string escapedNuls(int count) {
   return shown;
 }
 
+// An input as a failure message shows it: its size and its first 120 bytes.
+std::string excerpt(const std::string& input);
+
 class Program {
  public:
   Program(std::string executable, std::string name)

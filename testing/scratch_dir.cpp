@@ -1,6 +1,8 @@
 #include "scratch_dir.hpp"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -77,7 +79,8 @@ std::optional<std::string> ScratchDir::read(const std::string& name) const {
 RunResult ScratchDir::run(const std::string& executable, const std::string& program,
                           const RunOptions& options) const {
   if (!emulated()) return runOnce({executable}, program, options);
-  if (options.stack_limit_bytes || options.address_space_bytes || options.file_size_bytes) {
+  if (options.stack_limit_bytes || options.address_space_bytes || options.file_size_bytes ||
+      options.process_limit) {
     throw std::logic_error("a POSIX limit on a program under an emulator falls on the emulator");
   }
   // About once in a few thousand starts Wine fails to start a program: exit status 1,
@@ -99,6 +102,15 @@ RunResult ScratchDir::runOnce(const std::vector<std::string>& command, const std
   // An environment that fills much of a small stack, as a judge's may; else the test's own.
   std::string filler = "FILLER=" + std::string(options.environment_bytes, 'x');
   char* environment[] = {filler.data(), nullptr};
+  // As root, the process limit needs another user, who must be able to write the folder.
+  const passwd* user = nullptr;
+  if (options.process_limit && geteuid() == 0) {
+    user = getpwnam("nobody");
+    if (!user) fail("no user nobody to run under a process limit");
+    if (chmod(root_.c_str(), 0755) != 0 || chown(work_.c_str(), user->pw_uid, user->pw_gid) != 0) {
+      fail("chown " + work_);
+    }
+  }
   // Standard error goes through a pipe, not a file, so that a file-size limit on the
   // program cannot cut its message.
   int err[2];
@@ -123,6 +135,14 @@ RunResult ScratchDir::runOnce(const std::vector<std::string>& command, const std
     if (options.file_size_bytes) {
       rlimit limit{*options.file_size_bytes, *options.file_size_bytes};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+    }
+    if (options.process_limit) {
+      rlimit limit{*options.process_limit, *options.process_limit};
+      if (setrlimit(RLIMIT_NPROC, &limit) != 0) _exit(127);
+    }
+    if (user &&
+        (setgroups(0, nullptr) != 0 || setgid(user->pw_gid) != 0 || setuid(user->pw_uid) != 0)) {
+      _exit(127);
     }
     if (options.environment_bytes != 0) {
       execve(argv[0], argv.data(), environment);

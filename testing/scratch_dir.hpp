@@ -23,6 +23,9 @@ struct RunOptions {
   std::optional<unsigned long> stack_limit_bytes;    // the `ulimit -s` the program starts with
   std::optional<unsigned long> address_space_bytes;  // its `ulimit -v`
   std::optional<unsigned long> file_size_bytes;      // its `ulimit -f`, which a full disk mimics
+  // Its `ulimit -u`, processes and threads, as a judge's sandbox sets it. The system exempts
+  // root from it, so a test run as root runs the program as user nobody.
+  std::optional<unsigned long> process_limit;
   std::size_t environment_bytes = 0;  // when not 0, its one environment variable, this long
 };
 

@@ -11,6 +11,7 @@ namespace {
 
 using namespace expression_test;
 using testing_support::describe;
+using testing_support::excerpt;
 using testing_support::Rng;
 using testing_support::RunOptions;
 using testing_support::RunResult;
@@ -18,8 +19,9 @@ using testing_support::RunResult;
 const testing_support::Program program(PROGRAM_PATH, "expression");
 
 std::string limitsOf(const RunOptions& options) {
-  return options.stack_limit_bytes ? "stack limit " + std::to_string(*options.stack_limit_bytes)
-                                   : "no limits";
+  if (!options.stack_limit_bytes) return "no limits";
+  return "stack limit " + std::to_string(*options.stack_limit_bytes) + ", environment " +
+         std::to_string(options.environment_bytes) + (options.process_limit ? ", one process" : "");
 }
 
 std::string inputOf(const std::string& line, const std::vector<int>& queries) {
@@ -81,16 +83,23 @@ TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
 }
 
 // A judge's limits: 256 MiB of address space (not under the sanitizers), and a stack
-// limit from 64 KiB, which leaves no room on the main thread, to none at all. Under an
-// emulator they would fall on the emulator, so the program runs with none there.
+// limit from 64 KiB, with an environment that takes most of it or with no second thread
+// allowed (not under the sanitizers either: LeakSanitizer checks from a thread of its
+// own), to none at all. Under an emulator they would fall on the emulator, so the
+// program runs with none there.
 std::vector<RunOptions> judgeLimits() {
   if (testing_support::emulated()) return {RunOptions{}};
-  std::vector<RunOptions> limits;
-  for (unsigned long stack : {64UL << 10, 8UL << 20, testing_support::kUnlimited}) {
-    RunOptions options;
-    options.stack_limit_bytes = stack;
-    if (!testing_support::kSanitized) options.address_space_bytes = 256UL << 20;
-    limits.push_back(options);
+  std::vector<RunOptions> limits(4);
+  limits[0].stack_limit_bytes = 64 << 10;
+  limits[0].environment_bytes = 44000;
+  limits[1].stack_limit_bytes = 64 << 10;
+  limits[1].process_limit = 1;
+  limits[2].stack_limit_bytes = 8 << 20;
+  limits[3].stack_limit_bytes = testing_support::kUnlimited;
+  if (testing_support::kSanitized) {
+    limits.erase(limits.begin() + 1);
+  } else {
+    for (RunOptions& options : limits) options.address_space_bytes = 256UL << 20;
   }
   return limits;
 }
@@ -98,6 +107,10 @@ std::vector<RunOptions> judgeLimits() {
 // A judge's smallest stack, with an environment that takes most of it.
 TEST(ExpressionAnswers, TheExampleOnASmallStack) {
   program.expectAnswerOnASmallStack("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n");
+  for (const RunOptions& limits : judgeLimits()) {
+    SCOPED_TRACE(limitsOf(limits));
+    program.expectAnswer("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n", limits);
+  }
 }
 
 TEST(ExpressionAnswers, LongestLineWithMostQueriesUnderAJudgesLimits) {
@@ -133,6 +146,17 @@ TEST(ExpressionAnswers, LongestLineWithMostQueriesUnderAJudgesLimits) {
     ASSERT_EQ(answers.size(), queries.size());
     for (const auto& [q, answer] : samples) EXPECT_EQ(answers[q], answer) << "query " << q;
   }
+}
+
+// A line the grammar refuses: the assertion report names the failed condition, the
+// program aborts, and expression.out exists and is empty.
+void expectCheckFails(const std::string& line, const std::string& condition,
+                      const RunOptions& limits = {}) {
+  RunResult r = program.run(line + "\n1\n1\n", limits);
+  EXPECT_TRUE(testing_support::abortedByAssertion(r)) << excerpt(line) << ": " << describe(r);
+  EXPECT_NE(r.err.find(testing_support::assertionReport(condition)), std::string::npos)
+      << excerpt(line) << ": " << r.err;
+  EXPECT_EQ(r.output, std::optional<std::string>(""));
 }
 
 long long power(long long base, long long exponent) {
@@ -177,17 +201,11 @@ TEST(ExpressionAnswers, DeepestNestingUnderAJudgesLimits) {
     program.expectAnswer(inputOf(aroundLine, {around + 2, around + 2}), "23\n23\n", limits);
     program.expectAnswer(inputOf(powers, powerQueries), powerAnswers, limits);
     program.expectAnswer(inputOf(walkLine, walkQueries), walkAnswers, limits);
+    // The deepest lines of the longest length, refused: nested twice as deep as a valid
+    // line can be.
+    expectCheckFails(std::string(524285, '(') + "1", kClosing, limits);
+    expectCheckFails(std::string(524286, '('), kFactorStart, limits);
   }
-}
-
-// A line the grammar refuses: the assertion report names the failed condition, the
-// program aborts, and expression.out exists and is empty.
-void expectCheckFails(const std::string& line, const std::string& condition) {
-  RunResult r = program.run(line + "\n1\n1\n");
-  EXPECT_TRUE(testing_support::abortedByAssertion(r)) << "line \"" << line << "\": " << describe(r);
-  EXPECT_NE(r.err.find(testing_support::assertionReport(condition)), std::string::npos)
-      << "line \"" << line << "\": " << r.err;
-  EXPECT_EQ(r.output, std::optional<std::string>(""));
 }
 
 TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
@@ -197,6 +215,7 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
   for (const char* line : {"(1", "((1)", "(1+2*(3)"}) expectCheckFails(line, kClosing);
   // The deepest lines of the longest length, nested twice as deep as a valid line can be.
   expectCheckFails(std::string(524285, '(') + "1", kClosing);
+  expectCheckFails(std::string(524286, '('), kFactorStart);
   expectCheckFails(std::string(400000, '(') + "1" + std::string(100000, ')') + "x", kAfterFactor);
   // A 0x1A byte, which would end a text-mode file on Windows, is a byte like any other.
   for (const char* line : {"2(3)", "1 +2", "12a", "(1)(2)", "1-2", "1+2\x1a"})
