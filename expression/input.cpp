@@ -127,8 +127,9 @@ std::string named(const char* stem, int number) {
 
 }  // namespace
 
-bool readLine(std::string& line, std::size_t capacity) {
+bool readLine(std::string& line, std::size_t capacity, bool& fed) {
   line.clear();
+  fed = false;
   // A buffer at a time: the line feed is looked for, not every byte.
   while (take() != EOF) {
     --at;
@@ -144,6 +145,7 @@ bool readLine(std::string& line, std::size_t capacity) {
     at += bytes;
     if (feed) {
       ++at;
+      fed = true;
       return true;
     }
   }

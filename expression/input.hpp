@@ -10,9 +10,10 @@
 
 constexpr std::size_t kShown = 40;  // bytes of a token that a message shows
 
-// Reads the first line into `line`, without its line feed. False when it is longer than
-// `capacity` bytes: it is then never read further.
-bool readLine(std::string& line, std::size_t capacity);
+// Reads the first line into `line`, without its line feed; `fed` tells whether a line feed
+// ended it, rather than the end of the input. False when it is longer than `capacity`
+// bytes: it is then never read further.
+bool readLine(std::string& line, std::size_t capacity, bool& fed);
 
 // Reads the next white-space-delimited token as a decimal integer from lo to hi: an
 // optional sign and at least one digit, any number of leading zeros. A refusal names the

@@ -91,12 +91,14 @@ constexpr std::size_t kMaxLine = kCapacity - 2;  // a line of n characters makes
   reject(std::string("cannot write expression.out: ") + std::strerror(reason));
 }
 
-// Reads the first line, without its line feed or a carriage return before it. The read is
-// bounded, so a line too long for the node store is never held whole.
+// Reads the first line, without its line feed or a carriage return right before that, as
+// text mode reads a CR LF; a carriage return that ends the input is a byte of the line. The
+// read is bounded, so a line too long for the node store is never held whole.
 std::string readExpressionLine() {
   std::string line;
-  const bool fits = readLine(line, kMaxLine + 1);  // the longest line and a carriage return
-  if (fits && !line.empty() && line.back() == '\r') line.pop_back();
+  bool fed = false;
+  const bool fits = readLine(line, kMaxLine + 1, fed);  // the longest line and a carriage return
+  if (fits && fed && !line.empty() && line.back() == '\r') line.pop_back();
   if (!fits || line.size() > kMaxLine) {
     reject("the expression line is longer than " + std::to_string(kMaxLine) + " characters");
   }

@@ -110,15 +110,15 @@ inline std::string failingCheck(const std::string& line) {
   }
 }
 
-// What expression.in must give: a line of at most 524286 characters (a CR before its line
-// feed dropped) that the grammar accepts, then a count of at most 524288 (none, or a
-// negative one, asks nothing) and as many positions of operators the parse consumes, each
-// answered by evaluating the switched line. Each answer costs a pass over the line: an
-// input that would take more than `budget` characters of passes is left unjudged.
+// What expression.in must give: a line of at most 524286 characters (a CR right before its
+// line feed dropped, one that ends the input kept) that the grammar accepts, then a count of at
+// most 524288 (none, or a negative one, asks nothing) and as many positions of operators the parse
+// consumes, each answered by evaluating the switched line. Each answer costs a pass over the line:
+// an input that would take more than `budget` characters of passes is left unjudged.
 inline reference::Verdict judge(const std::string& input, std::size_t budget = 50000000) {
   const std::size_t feed = std::min(input.find('\n'), input.size());
   std::string line = input.substr(0, feed);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (feed < input.size() && !line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > 524286) return reference::refusal();
   const std::string check = failingCheck(line);
   if (!check.empty()) return {reference::Verdict::grammarCheck, "", check};

@@ -148,15 +148,20 @@ TEST(ExpressionAnswers, LongestLineWithMostQueriesUnderAJudgesLimits) {
   }
 }
 
-// A line the grammar refuses: the assertion report names the failed condition, the
-// program aborts, and expression.out exists and is empty.
+// An input whose line the grammar refuses: the assertion report names the failed
+// condition, the program aborts, and expression.out exists and is empty.
+void expectInputFailsCheck(const std::string& input, const std::string& condition,
+                           const RunOptions& limits = {}) {
+  RunResult r = program.run(input, limits);
+  EXPECT_TRUE(testing_support::abortedByAssertion(r)) << excerpt(input) << ": " << describe(r);
+  EXPECT_NE(r.err.find(testing_support::assertionReport(condition)), std::string::npos)
+      << excerpt(input) << ": " << r.err;
+  EXPECT_EQ(r.output, std::optional<std::string>(""));
+}
+
 void expectCheckFails(const std::string& line, const std::string& condition,
                       const RunOptions& limits = {}) {
-  RunResult r = program.run(line + "\n1\n1\n", limits);
-  EXPECT_TRUE(testing_support::abortedByAssertion(r)) << excerpt(line) << ": " << describe(r);
-  EXPECT_NE(r.err.find(testing_support::assertionReport(condition)), std::string::npos)
-      << excerpt(line) << ": " << r.err;
-  EXPECT_EQ(r.output, std::optional<std::string>(""));
+  expectInputFailsCheck(line + "\n1\n1\n", condition, limits);
 }
 
 long long power(long long base, long long exponent) {
@@ -221,6 +226,11 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
   for (const char* line : {"2(3)", "1 +2", "12a", "(1)(2)", "1-2", "1+2\x1a"})
     expectCheckFails(line, kAfterFactor);
 
+  // A carriage return ends a line only before its line feed: one that ends the file is a
+  // byte of the line.
+  expectInputFailsCheck("15\r", kAfterFactor);
+  expectInputFailsCheck("(1\r", kAfterFactor);
+
   RunResult empty = program.run("");
   EXPECT_TRUE(testing_support::abortedByAssertion(empty)) << describe(empty);
   EXPECT_NE(empty.err.find(testing_support::assertionReport(kFactorStart)), std::string::npos);
@@ -263,6 +273,8 @@ TEST(ExpressionRejects, LineLongerThanTheNodeStoreAllows) {
   line.back() = '1';
   program.expectAnswer(line + "\r\n1\n2\n",  // the longest line, saved with CR LF
                        std::to_string(switchedValue(line, 1)) + "\n");
+  // A carriage return that ends the file is a byte of the line, one too many.
+  program.expectRefused(line + "\r", "the expression line is longer than 524286 characters");
 }
 
 TEST(ExpressionRejects, QueryCountThatIsNotACount) {
