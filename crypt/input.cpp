@@ -7,20 +7,13 @@
 #include <cstring>
 #include <new>
 
+#include "files.hpp"
 #include "large_pages.hpp"
 
 char* input;
 std::size_t inputEnd;
 
 namespace {
-
-// On Windows a 0x1A that is the last byte of the file is the DOS end-of-file mark, which
-// ends the input as text mode would read it; anywhere else it is an ordinary byte.
-#ifdef _WIN32
-constexpr bool kDosEndMark = true;
-#else
-constexpr bool kDosEndMark = false;
-#endif
 
 // The first block: a small input needs no allocation at all.
 char first[1 << 16];

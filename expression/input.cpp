@@ -1,19 +1,14 @@
+// A deliberate copy: the same bytes in transformation/, expression/, stack/ and
+// subsequence/, compared by testing/copies_test.cpp.
 #include "input.hpp"
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
-#include <cstring>
+
+#include "files.hpp"
 
 namespace {
-
-// On Windows a 0x1A that is the last byte of the file is the DOS end-of-file mark, which
-// ends the input as text mode would read it; anywhere else it is an ordinary byte.
-#ifdef _WIN32
-constexpr bool kDosEndMark = true;
-#else
-constexpr bool kDosEndMark = false;
-#endif
 
 unsigned char buffer[1 << 16];
 std::size_t at, end;
@@ -47,10 +42,6 @@ int take() {
     if (end == 0) return EOF;
   }
   return buffer[at++];
-}
-
-bool isBlank(int c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 void keep(int c) {
@@ -127,29 +118,14 @@ std::string named(const char* stem, int number) {
 
 }  // namespace
 
-bool readLine(std::string& line, std::size_t capacity, bool& fed) {
-  line.clear();
-  fed = false;
-  // A buffer at a time: the line feed is looked for, not every byte.
-  while (take() != EOF) {
-    --at;
-    const unsigned char* from = buffer + at;
-    const void* feed = std::memchr(from, '\n', end - at);
-    const std::size_t bytes =
-        feed ? static_cast<std::size_t>(static_cast<const unsigned char*>(feed) - from) : end - at;
-    if (bytes > capacity - line.size()) return false;
-    // A line longer than a buffer gets the room of the longest at once, not a copy per
-    // doubling.
-    if (!feed) line.reserve(capacity);
-    line.append(reinterpret_cast<const char*>(from), bytes);
-    at += bytes;
-    if (feed) {
-      ++at;
-      fed = true;
-      return true;
-    }
-  }
-  return true;
+std::size_t buffered(const unsigned char*& bytes) {
+  if (at == end && take() != EOF) --at;
+  bytes = buffer + at;
+  return end - at;
+}
+
+void pass(std::size_t count) {
+  at += count;
 }
 
 int readInt(int lo, int hi, const char* stem, int number) {
@@ -158,21 +134,21 @@ int readInt(int lo, int hi, const char* stem, int number) {
   // A read error can end a token early; what was read up to it is not the input.
   if (error != 0) cannotRead();
   if (wrong == nullptr && value >= lo && value <= hi) return value;
+  if (wrong == kMissing) refuseToken(stem, number, kMissing, "", EOF);
   if (wrong == nullptr) {
     reject(named(stem, number) + " is " + std::to_string(value) +
            (value < lo ? ", below " + std::to_string(lo)
                        : ", above the limit of " + std::to_string(hi)));
   }
-  reject(named(stem, number) + wrong +
-         (wrong == kMissing ? endsEarly(stem, number) : refusedToken()));
+  reject(named(stem, number) + wrong + refusedToken());
 }
 
-bool atEnd() {
-  int c = take();
-  while (isBlank(c)) c = take();
-  if (error != 0) cannotRead();
-  if (c != EOF) --at;
-  return c == EOF;
+void refuseToken(const char* stem, int number, const char* wrong, const std::string& taken, int c) {
+  if (taken.empty() && c == EOF) reject(named(stem, number) + kMissing + endsEarly(stem, number));
+  length = 0;
+  for (std::size_t i = 0; i < taken.size() && length < sizeof start; ++i) keep(taken[i]);
+  refuse(c);
+  reject(named(stem, number) + wrong + refusedToken());
 }
 
 std::string shown(char c) {

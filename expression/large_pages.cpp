@@ -1,3 +1,5 @@
+// A deliberate copy: the same bytes in expression/ and crypt/, compared by
+// testing/copies_test.cpp.
 #include "large_pages.hpp"
 
 #ifdef __linux__

@@ -1,3 +1,6 @@
+// A deliberate copy: the same bytes in expression/ and crypt/, compared by
+// testing/copies_test.cpp.
+//
 // A large input fills many MiB, which the system hands out a page at a time; where a page
 // fault is dear (a virtual machine) that costs as much as the work itself. Where the system
 // offers large pages on request (Linux's transparent huge pages), they are asked for.

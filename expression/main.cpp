@@ -1,83 +1,20 @@
 // expression: for each queried operator of one expression, the value modulo 1000000007 of
 // the expression with that operator switched ('+' to '*', '*' to '+').
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#ifndef __wasi__  // WASI has no signals
-#include <csignal>
-#endif
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 
+#include "files.hpp"
 #include "input.hpp"
+#include "input_line.hpp"
 #include "large_pages.hpp"
 #include "output.hpp"
 #include "parser.hpp"
 #include "search.hpp"
 
 int k;  // the number of queries
-
-bool answering;  // expression.out has been created
-
-// What a failed run leaves in expression.out: the answers already given are written, so it
-// holds exactly the complete answer lines; a write that fails here is not reported, since
-// the problem found first is.
-void keepAnswered() {
-  if (answering) flushAnswers();
-}
-
-// Ends the run: one line on standard error, status 1, and the output as keepAnswered leaves it.
-[[noreturn]] void fail(const char* what) {
-  keepAnswered();
-  // Composed first and written in one piece: printing to the unbuffered standard error
-  // would format through a buffer of 8 KiB in the frame, more than the smallest limit of
-  // a judge may leave.
-  static char line[1024];
-  const int length = std::snprintf(line, sizeof line, "expression: %s\n", what);
-  std::fwrite(line, 1, std::min(static_cast<std::size_t>(length), sizeof line - 1), stderr);
-  std::_Exit(1);
-}
-
-[[noreturn]] void reject(const std::string& what) {
-  fail(what.c_str());
-}
-
-// What the run is doing, for the out-of-memory message.
-const char* doing = "starting";
-
-// Runs where operator new would throw, also inside the standard library, which would
-// otherwise turn the failure into a failed read; it must not allocate.
-void outOfMemory() {
-  char message[160];
-  std::snprintf(message, sizeof message, "out of memory while %s", doing);
-  fail(message);
-}
-
-[[noreturn]] void cannotRead() {
-  reject(std::string("cannot read expression.in: ") + std::strerror(readError()));
-}
-
-// Binds expression.in and expression.out, refusing a run whose files cannot be used.
-void bindFiles() {
-  std::set_new_handler(outOfMemory);
-  // A file-size limit then fails the write, which is reported. Windows has no such signal.
-#ifdef SIGXFSZ
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
-  // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
-  if (!std::freopen("expression.in", "rb", stdin)) {
-    reject(std::string("cannot open expression.in: ") + std::strerror(errno));
-  }
-  // An input that cannot be read (a folder) leaves an existing output as it was.
-  if (firstReadError() != 0) cannotRead();
-  if (!std::freopen("expression.out", "w", stdout)) {
-    reject(std::string("cannot create expression.out: ") + std::strerror(errno));
-  }
-  answering = true;
-}
 
 std::string endsEarly(const char*, int number) {
   return "input ends after " + std::to_string(number - 1) + " of " + std::to_string(k) + " queries";
@@ -148,6 +85,10 @@ void answerQueries(int parsedTo) {
 }  // namespace
 
 int main() {
+  // A failed run leaves the answers already given in expression.out, so that it holds
+  // exactly the complete answer lines; a write that fails then is not reported, since the
+  // problem found first is.
+  keepAnswered = [] { flushAnswers(); };
   bindFiles();
   startAnswers();
 

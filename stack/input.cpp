@@ -1,18 +1,14 @@
+// A deliberate copy: the same bytes in transformation/, expression/, stack/ and
+// subsequence/, compared by testing/copies_test.cpp.
 #include "input.hpp"
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
 
-namespace {
+#include "files.hpp"
 
-// On Windows a 0x1A that is the last byte of the file is the DOS end-of-file mark, which
-// ends the input as text mode would read it; anywhere else it is an ordinary byte.
-#ifdef _WIN32
-constexpr bool kDosEndMark = true;
-#else
-constexpr bool kDosEndMark = false;
-#endif
+namespace {
 
 unsigned char buffer[1 << 16];
 std::size_t at, end;
@@ -48,10 +44,6 @@ int take() {
   return buffer[at++];
 }
 
-bool isBlank(int c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 void keep(int c) {
   if (length < sizeof start) start[length] = static_cast<char>(c);
   ++length;
@@ -65,16 +57,6 @@ constexpr const char* kMissing = " is missing: ";
 const char* refuse(int c) {
   for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
   return " is not an integer: ";
-}
-
-// An input byte as a message shows it.
-std::string shown(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte >= ' ' && byte < 0x7f) return std::string(1, c);
-  // a NUL, a control byte or one above ASCII, which could hide or recolour text
-  char escape[5];
-  std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-  return escape;
 }
 
 // The common token, an integer of at most 10 digits that ends in a blank within the
@@ -136,19 +118,46 @@ std::string named(const char* stem, int number) {
 
 }  // namespace
 
+std::size_t buffered(const unsigned char*& bytes) {
+  if (at == end && take() != EOF) --at;
+  bytes = buffer + at;
+  return end - at;
+}
+
+void pass(std::size_t count) {
+  at += count;
+}
+
 int readInt(int lo, int hi, const char* stem, int number) {
   int value = 0;
   const char* wrong = readToken(value);
   // A read error can end a token early; what was read up to it is not the input.
   if (error != 0) cannotRead();
   if (wrong == nullptr && value >= lo && value <= hi) return value;
+  if (wrong == kMissing) refuseToken(stem, number, kMissing, "", EOF);
   if (wrong == nullptr) {
     reject(named(stem, number) + " is " + std::to_string(value) +
            (value < lo ? ", below " + std::to_string(lo)
                        : ", above the limit of " + std::to_string(hi)));
   }
-  reject(named(stem, number) + wrong +
-         (wrong == kMissing ? endsEarly(stem, number) : refusedToken()));
+  reject(named(stem, number) + wrong + refusedToken());
+}
+
+void refuseToken(const char* stem, int number, const char* wrong, const std::string& taken, int c) {
+  if (taken.empty() && c == EOF) reject(named(stem, number) + kMissing + endsEarly(stem, number));
+  length = 0;
+  for (std::size_t i = 0; i < taken.size() && length < sizeof start; ++i) keep(taken[i]);
+  refuse(c);
+  reject(named(stem, number) + wrong + refusedToken());
+}
+
+std::string shown(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= ' ' && byte < 0x7f) return std::string(1, c);
+  // a NUL, a control byte or one above ASCII, which could hide or recolour text
+  char escape[5];
+  std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+  return escape;
 }
 
 int firstReadError() {

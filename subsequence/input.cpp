@@ -1,20 +1,14 @@
+// A deliberate copy: the same bytes in transformation/, expression/, stack/ and
+// subsequence/, compared by testing/copies_test.cpp.
 #include "input.hpp"
 
 #include <cerrno>
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
+
+#include "files.hpp"
 
 namespace {
-
-// On Windows a 0x1A that is the last byte of the file is the DOS end-of-file mark, which
-// ends the input as text mode would read it; anywhere else it is an ordinary byte.
-#ifdef _WIN32
-constexpr bool kDosEndMark = true;
-#else
-constexpr bool kDosEndMark = false;
-#endif
 
 unsigned char buffer[1 << 16];
 std::size_t at, end;
@@ -50,20 +44,6 @@ int take() {
   return buffer[at++];
 }
 
-bool isBlank(int c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// Whether the eight bytes at p are all digits. A byte below '0' borrows when 0x30 is taken
-// from it, one above '9' carries when 0x46 is added to it, and either sets its top bit;
-// bytes that are digits do neither, so nothing passes from them into a non-digit.
-bool eightDigits(const unsigned char* p) {
-  std::uint64_t x;
-  std::memcpy(&x, p, sizeof x);
-  const std::uint64_t tops = 0x8080808080808080;
-  return (((x - 0x3030303030303030) | (x + 0x4646464646464646)) & tops) == 0;
-}
-
 void keep(int c) {
   if (length < sizeof start) start[length] = static_cast<char>(c);
   ++length;
@@ -77,16 +57,6 @@ constexpr const char* kMissing = " is missing: ";
 const char* refuse(int c) {
   for (; c != EOF && !isBlank(c) && length < sizeof start; c = take()) keep(c);
   return " is not an integer: ";
-}
-
-// An input byte as a message shows it.
-std::string shown(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte >= ' ' && byte < 0x7f) return std::string(1, c);
-  // a NUL, a control byte or one above ASCII, which could hide or recolour text
-  char escape[5];
-  std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-  return escape;
 }
 
 // The common token, an integer of at most 10 digits that ends in a blank within the
@@ -148,41 +118,46 @@ std::string named(const char* stem, int number) {
 
 }  // namespace
 
+std::size_t buffered(const unsigned char*& bytes) {
+  if (at == end && take() != EOF) --at;
+  bytes = buffer + at;
+  return end - at;
+}
+
+void pass(std::size_t count) {
+  at += count;
+}
+
 int readInt(int lo, int hi, const char* stem, int number) {
   int value = 0;
   const char* wrong = readToken(value);
   // A read error can end a token early; what was read up to it is not the input.
   if (error != 0) cannotRead();
   if (wrong == nullptr && value >= lo && value <= hi) return value;
+  if (wrong == kMissing) refuseToken(stem, number, kMissing, "", EOF);
   if (wrong == nullptr) {
     reject(named(stem, number) + " is " + std::to_string(value) +
            (value < lo ? ", below " + std::to_string(lo)
                        : ", above the limit of " + std::to_string(hi)));
   }
-  reject(named(stem, number) + wrong +
-         (wrong == kMissing ? endsEarly(stem, number) : refusedToken()));
+  reject(named(stem, number) + wrong + refusedToken());
 }
 
-void readDigits(std::string& word, const char* stem, int number) {
-  int c = take();
-  while (isBlank(c)) c = take();
-  word.clear();
-  while (c >= '0' && c <= '9') {
-    word += static_cast<char>(c);
-    const std::size_t from = at;  // the rest of the run within the buffer, at once
-    while (end - at >= 8 && eightDigits(buffer + at)) at += 8;
-    while (at < end && buffer[at] >= '0' && buffer[at] <= '9') ++at;
-    word.append(reinterpret_cast<const char*>(buffer) + from, at - from);
-    c = take();
-  }
-  // A read error can end a word early; what was read up to it is not the input.
-  if (error != 0) cannotRead();
-  if (word.empty() && c == EOF) reject(named(stem, number) + kMissing + endsEarly(stem, number));
-  if (c == EOF || isBlank(c)) return;
+void refuseToken(const char* stem, int number, const char* wrong, const std::string& taken, int c) {
+  if (taken.empty() && c == EOF) reject(named(stem, number) + kMissing + endsEarly(stem, number));
   length = 0;
-  for (std::size_t i = 0; i < word.size() && length < sizeof start; ++i) keep(word[i]);
+  for (std::size_t i = 0; i < taken.size() && length < sizeof start; ++i) keep(taken[i]);
   refuse(c);
-  reject(named(stem, number) + " is not a decimal number: " + refusedToken());
+  reject(named(stem, number) + wrong + refusedToken());
+}
+
+std::string shown(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= ' ' && byte < 0x7f) return std::string(1, c);
+  // a NUL, a control byte or one above ASCII, which could hide or recolour text
+  char escape[5];
+  std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+  return escape;
 }
 
 int firstReadError() {
