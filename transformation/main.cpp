@@ -3,17 +3,20 @@
 #include <charconv>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "files.hpp"
 #include "input.hpp"
 #include "moves.hpp"
 
-// A missing integer is worded by how many came before it: n, then n initial values.
-std::string endsEarly(const char* stem, int number) {
+// How many values come before the row being read: none before the initial values, n before
+// the targets.
+int rowStart;
+
+// A missing integer is worded by how many came before it: n, then the values before it.
+std::string endsEarly(const char*, int number) {
   if (number == 0) return "transformation.in is empty";
-  const int read = number + (std::strcmp(stem, "target value") == 0 ? n : 0);
+  const int read = rowStart + number;
   return "input ends after " + std::to_string(read) + (read == 1 ? " integer" : " integers");
 }
 
@@ -52,6 +55,7 @@ int main() {
   doing = "reading transformation.in";
   n = readInt(0, N, "n");
   for (int i = 0; i < n; ++i) a[i] = {{readInt(INT_MIN, INT_MAX, "initial value", i + 1), 0}, i};
+  rowStart = n;
   for (int i = 0; i < n; ++i) a[i].first.second = readInt(INT_MIN, INT_MAX, "target value", i + 1);
   doing = "collecting the moves";
   const bool possible = collectMoves();
