@@ -16,6 +16,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 #include "platform.hpp"
 
@@ -124,21 +125,15 @@ RunResult ScratchDir::runOnce(const std::vector<std::string>& command, const std
     dup2(devNull, 0);
     dup2(devNull, 1);
     dup2(err[1], 2);
-    if (options.stack_limit_bytes) {
-      rlimit limit{*options.stack_limit_bytes, *options.stack_limit_bytes};
-      if (setrlimit(RLIMIT_STACK, &limit) != 0) _exit(127);
-    }
-    if (options.address_space_bytes) {
-      rlimit limit{*options.address_space_bytes, *options.address_space_bytes};
-      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(127);
-    }
-    if (options.file_size_bytes) {
-      rlimit limit{*options.file_size_bytes, *options.file_size_bytes};
-      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
-    }
-    if (options.process_limit) {
-      rlimit limit{*options.process_limit, *options.process_limit};
-      if (setrlimit(RLIMIT_NPROC, &limit) != 0) _exit(127);
+    // Each limit that is set, soft and hard alike.
+    const std::pair<int, std::optional<unsigned long>> limits[] = {
+        {RLIMIT_STACK, options.stack_limit_bytes},
+        {RLIMIT_AS, options.address_space_bytes},
+        {RLIMIT_FSIZE, options.file_size_bytes},
+        {RLIMIT_NPROC, options.process_limit}};
+    for (const auto& [resource, value] : limits) {
+      const rlimit limit{value.value_or(0), value.value_or(0)};
+      if (value && setrlimit(resource, &limit) != 0) _exit(127);
     }
     if (user &&
         (setgroups(0, nullptr) != 0 || setgid(user->pw_gid) != 0 || setuid(user->pw_uid) != 0)) {
