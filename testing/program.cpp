@@ -25,6 +25,10 @@ void Program::expectAnswer(const std::string& input, const std::string& expected
   expectAnswered(run(input, options), input, expected);
 }
 
+void Program::expectAnswers(const std::vector<Answer>& rows) const {
+  for (const Answer& row : rows) expectAnswer(row.input, row.output);
+}
+
 void Program::expectAnswered(const RunResult& r, const std::string& input,
                              const std::string& expected) const {
   EXPECT_EQ(r.exit_code, 0) << describe(r) << "\n" << excerpt(input);
@@ -83,6 +87,10 @@ void Program::expectRefused(const std::string& input, const std::string& message
   EXPECT_EQ(r.exit_code, 1) << describe(r) << "\n" << excerpt(input);
   EXPECT_EQ(r.err, platformText(name_ + ": " + message + "\n")) << excerpt(input);
   EXPECT_EQ(r.output, std::optional<std::string>(platformText(answered))) << excerpt(input);
+}
+
+void Program::expectRefusals(const std::vector<Refusal>& rows) const {
+  for (const Refusal& row : rows) expectRefused(row.input, row.message, row.answered);
 }
 
 void Program::expectEndMarkDropped(const std::string& input, const std::string& expected,

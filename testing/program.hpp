@@ -1,11 +1,15 @@
 // One built program and the checks every program's end-to-end tests make of it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform.hpp"
+#include "rng.hpp"
 #include "scratch_dir.hpp"
 
 namespace testing_support {
@@ -19,6 +23,31 @@ inline std::string escapedNuls(int count) {
 
 // An input as a failure message shows it: its size and its first 120 bytes.
 std::string excerpt(const std::string& input);
+
+// A row of a table of answers: an input and the output file it gives.
+struct Answer {
+  std::string input;
+  std::string output;
+};
+
+// A row of a table of refusals: an input, the message it is refused with and what was
+// answered before the problem was found.
+struct Refusal {
+  std::string input;
+  std::string message;
+  std::string answered = "";
+};
+
+// Runs row(rng) for each of the few random rows of an end-to-end test, the seeds from
+// firstSeed on, and stops after the first row that fails.
+template <class Row>
+void forRandomRows(int firstSeed, Row row) {
+  for (int c = 0; c < kRandomRows; ++c) {
+    Rng rng(static_cast<std::uint64_t>(firstSeed + c));
+    row(rng);
+    if (::testing::Test::HasFailure()) return;
+  }
+}
 
 class Program {
  public:
@@ -42,10 +71,16 @@ class Program {
   // environment of 44 KB takes. Skipped under the sanitizers and under an emulator.
   void expectAnswerOnASmallStack(const std::string& input, const std::string& expected) const;
 
+  // expectAnswer for each row.
+  void expectAnswers(const std::vector<Answer>& rows) const;
+
   // Exit status 1, the one line "<name>: <message>" on standard error, and exactly
   // `answered` (what was answered before the problem was found) in the output file.
   void expectRefused(const std::string& input, const std::string& message,
                      const std::string& answered = "") const;
+
+  // expectRefused for each row.
+  void expectRefusals(const std::vector<Refusal>& rows) const;
 
   // `input` and then a 0x1A as the file's last byte: on Windows the DOS end-of-file mark,
   // which ends the input, so `expected` is the answer; elsewhere a byte like any other,

@@ -23,16 +23,18 @@ std::string expectedOutput(const std::string& file) {
 }
 
 TEST(CryptAnswers, WholeFilesByteForByte) {
-  program.expectAnswer("pafarifas\n", "paris\n");
-  program.expectAnswer("pafarifas\n\nbcd\n", "paris\n\nbcd\n");
-  program.expectAnswer("pafarifas\na\nbcd\n", "impossible\n");
-  program.expectAnswer("", "");
-  program.expectAnswer("\n", "\n");
-  program.expectAnswer("\n\n", "\n\n");
-  program.expectAnswer("xyfaz", "xyz\n");  // a last line without a line feed
-  // A CR before the line feed is an ordinary byte on Linux; on Windows CR LF ends the line.
-  program.expectAnswer("hefallofa\r\n", testing_support::windowsTarget() ? "hello\n" : "hello\r\n");
-  program.expectAnswer("b\032cd\nbafa\n", "b\032cd\nba\n");  // a 0x1A ends no file
+  program.expectAnswers({
+      {"pafarifas\n", "paris\n"},
+      {"pafarifas\n\nbcd\n", "paris\n\nbcd\n"},
+      {"pafarifas\na\nbcd\n", "impossible\n"},
+      {"", ""},
+      {"\n", "\n"},
+      {"\n\n", "\n\n"},
+      {"xyfaz", "xyz\n"},  // a last line without a line feed
+      // A CR before the line feed is an ordinary byte on Linux; on Windows CR LF ends the line.
+      {"hefallofa\r\n", testing_support::windowsTarget() ? "hello\n" : "hello\r\n"},
+      {"b\032cd\nbafa\n", "b\032cd\nba\n"},  // a 0x1A ends no file
+  });
   // ...but on Windows one that is the file's last byte is the DOS end-of-file mark, also
   // when it is the last byte of a full read buffer.
   const bool dos = testing_support::windowsTarget();
@@ -45,21 +47,21 @@ TEST(CryptAnswers, WholeFilesByteForByte) {
     const std::string line = std::string(length, 'b') + "ofa";
     program.expectAnswer(line + "\r\nafa\n", expectedOutput(line + "\r\nafa\n"));
   }
-  program.expectAnswer("afafa\n", "impossible\n");
-  program.expectAnswer("bcd\nqwfafa", "bcd\nqwfa\n");
+  program.expectAnswers({
+      {"afafa\n", "impossible\n"},
+      {"bcd\nqwfafa", "bcd\nqwfa\n"},
+  });
 }
 
 TEST(CryptAnswers, MatchesTheTestDecodersOnRandomFiles) {
-  for (int c = 0; c < testing_support::kRandomRows; ++c) {
-    Rng rng(30000 + c);
+  testing_support::forRandomRows(30000, [&](Rng& rng) {
     std::string file;
     for (int lines = static_cast<int>(rng.uniform(0, 6)); lines > 0; --lines) {
       file += crypt_test::randomLine(rng) + "\n";
     }
     if (!file.empty() && rng.chance(30)) file.pop_back();  // no final line feed
     program.expectAnswer(file, expectedOutput(file));
-    if (HasFailure()) return;
-  }
+  });
 }
 
 // A valid text of about `bytes` in lines of about `lineLength`, and its decoding, which is

@@ -31,15 +31,17 @@ std::string inputOf(const std::string& line, const std::vector<int>& queries) {
 }
 
 TEST(ExpressionAnswers, WorkedExamples) {
-  program.expectAnswer("2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n");
-  program.expectAnswer("(1+2)*(3+4)\n3\n3 6 9\n", "14\n10\n36\n");
-  program.expectAnswer("2*3*4\n2\n2 4\n", "14\n10\n");
-  program.expectAnswer("2+3+4\n2\n2\n4\n", "10\n14\n");
-  program.expectAnswer("1*(2)\n1\n2\n", "3\n");
-  program.expectAnswer("007*2\n1\n4\n", "9\n");
-  program.expectAnswer("1000000006+2\n1\n11\n", "1000000005\n");
-  program.expectAnswer("1000000007*3+1\n2\n11 13\n", "4\n0\n");
-  program.expectAnswer("2*(3+4)*5\n2\n2 2\n", "37\n37\n");
+  program.expectAnswers({
+      {"2*(3+4)*5\n3\n2 5 8\n", "37\n120\n19\n"},
+      {"(1+2)*(3+4)\n3\n3 6 9\n", "14\n10\n36\n"},
+      {"2*3*4\n2\n2 4\n", "14\n10\n"},
+      {"2+3+4\n2\n2\n4\n", "10\n14\n"},
+      {"1*(2)\n1\n2\n", "3\n"},
+      {"007*2\n1\n4\n", "9\n"},
+      {"1000000006+2\n1\n11\n", "1000000005\n"},
+      {"1000000007*3+1\n2\n11 13\n", "4\n0\n"},
+      {"2*(3+4)*5\n2\n2 2\n", "37\n37\n"},
+  });
 }
 
 // The node store and the answer table take about 20 MiB: a small line must leave them
@@ -53,19 +55,20 @@ TEST(ExpressionAnswers, SmallLineLeavesTheTablesUntouched) {
 }
 
 TEST(ExpressionAnswers, WhatTheInputFormatAllows) {
-  program.expectAnswer("2*(3+4)*5\r\n3\r\n2 5 8\r\n", "37\n120\n19\n");  // CR LF line ends
-  program.expectAnswer("5\n0\n", "");
-  program.expectAnswer("5\n", "");                     // no query count: nothing to answer
-  program.expectAnswer("2+3", "");                     // no line feed either
-  program.expectAnswer("2+3\n-4\n", "");               // a negative count asks nothing
-  program.expectAnswer("1+2)+3\n1\n2\n", "2\n");       // the rest after an unmatched ')' is ignored
-  program.expectAnswer("2+3\n1 2 and more\n", "6\n");  // input after the last query is not read
+  program.expectAnswers({
+      {"2*(3+4)*5\r\n3\r\n2 5 8\r\n", "37\n120\n19\n"},  // CR LF line ends
+      {"5\n0\n", ""},
+      {"5\n", ""},                     // no query count: nothing to answer
+      {"2+3", ""},                     // no line feed either
+      {"2+3\n-4\n", ""},               // a negative count asks nothing
+      {"1+2)+3\n1\n2\n", "2\n"},       // the rest after an unmatched ')' is ignored
+      {"2+3\n1 2 and more\n", "6\n"},  // input after the last query is not read
+  });
   program.expectEndMarkDropped("2+3\n1\n2", "6\n", "query 1 is not an integer: 2\\x1a");
 }
 
 TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
-  for (int c = 0; c < testing_support::kRandomRows; ++c) {
-    Rng rng(70000 + c);
+  testing_support::forRandomRows(70000, [&](Rng& rng) {
     std::string line = randomExpression(rng, static_cast<int>(rng.uniform(0, 4)));
     if (rng.chance(10)) line += ")" + randomExpression(rng, 1);
     std::vector<int> operators = operatorPositions(line);
@@ -78,8 +81,7 @@ TEST(ExpressionAnswers, MatchesTheSwitchedLineEvaluatedFromScratch) {
       expected += std::to_string(switchedValue(line, i)) + "\n";
     }
     program.expectAnswer(inputOf(line, queries), expected);
-    if (HasFailure()) return;
-  }
+  });
 }
 
 // A judge's limits: 256 MiB of address space (not under the sanitizers), and a stack
@@ -238,8 +240,7 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
 
 TEST(ExpressionGrammar, RandomDamagedLinesFailTheCheckAStateMachinePredicts) {
   const std::string alphabet = "()+*0 9x";
-  for (int c = 0; c < testing_support::kRandomRows; ++c) {
-    Rng rng(90000 + c);
+  testing_support::forRandomRows(90000, [&](Rng& rng) {
     std::string line = randomExpression(rng, 2);
     for (int damage = static_cast<int>(rng.uniform(1, 3)); damage > 0; --damage) {
       std::size_t at =
@@ -257,18 +258,19 @@ TEST(ExpressionGrammar, RandomDamagedLinesFailTheCheckAStateMachinePredicts) {
       }
     }
     std::string check = failingCheck(line);
-    if (check.empty()) continue;  // the damage left a well-formed line
+    if (check.empty()) return;  // the damage left a well-formed line
     expectCheckFails(line, check);
-    if (HasFailure()) return;
-  }
+  });
 }
 
 TEST(ExpressionRejects, LineLongerThanTheNodeStoreAllows) {
   std::string line = "1";
   while (line.size() < 524287) line += "+1";
   line.resize(524287);
-  program.expectRefused(line + "\n1\n2\n", "the expression line is longer than 524286 characters");
-  program.expectRefused(line + "1111\n", "the expression line is longer than 524286 characters");
+  program.expectRefusals({
+      {line + "\n1\n2\n", "the expression line is longer than 524286 characters"},
+      {line + "1111\n", "the expression line is longer than 524286 characters"},
+  });
   line.resize(524286);
   line.back() = '1';
   program.expectAnswer(line + "\r\n1\n2\n",  // the longest line, saved with CR LF
@@ -278,45 +280,40 @@ TEST(ExpressionRejects, LineLongerThanTheNodeStoreAllows) {
 }
 
 TEST(ExpressionRejects, QueryCountThatIsNotACount) {
-  program.expectRefused("2+3\nx\n", "the query count is not an integer: x");
-  program.expectRefused("2+3\n1.0\n2\n", "the query count is not an integer: 1.0");
-  program.expectRefused("2+3\n99999999999\n",
-                        "the query count is outside the signed 32-bit range: 99999999999");
-  program.expectRefused("2+3\n524289\n", "the query count is 524289, above the limit of 524288");
+  program.expectRefusals({
+      {"2+3\nx\n", "the query count is not an integer: x"},
+      {"2+3\n1.0\n2\n", "the query count is not an integer: 1.0"},
+      {"2+3\n99999999999\n", "the query count is outside the signed 32-bit range: 99999999999"},
+      {"2+3\n524289\n", "the query count is 524289, above the limit of 524288"},
+  });
 }
 
 TEST(ExpressionRejects, QueriesThatAreNotIntegersOrAreMissing) {
-  program.expectRefused("2*3*4\n3\n2 x 4\n", "query 2 is not an integer: x", "14\n");
-  program.expectRefused("2*3*4\n3\n2 4\n", "query 3 is missing: input ends after 2 of 3 queries",
-                        "14\n10\n");
-  program.expectRefused("2*3*4\n1\n2147483648\n",
-                        "query 1 is outside the signed 32-bit range: 2147483648");
+  program.expectRefusals({
+      {"2*3*4\n3\n2 x 4\n", "query 2 is not an integer: x", "14\n"},
+      {"2*3*4\n3\n2 4\n", "query 3 is missing: input ends after 2 of 3 queries", "14\n10\n"},
+      {"2*3*4\n1\n2147483648\n", "query 1 is outside the signed 32-bit range: 2147483648"},
+  });
 }
 
 TEST(ExpressionRejects, PositionsThatNameNoConsumedOperator) {
-  program.expectRefused("2*3*4\n3\n2 4 1\n",
-                        "query 3 names position 1, which holds '2', not an operator", "14\n10\n");
-  program.expectRefused("(2+3)\n1\n1\n",
-                        "query 1 names position 1, which holds '(', not an operator");
-  program.expectRefused("(2+3)\n1\n5\n",
-                        "query 1 names position 5, which holds ')', not an operator");
-  program.expectRefused("2+3\n1\n0\n",
-                        "query 1 names position 0, which is outside the line of 3 characters");
-  program.expectRefused("2+3\n1\n-2\n",
-                        "query 1 names position -2, which is outside the line of 3 characters");
-  program.expectRefused("2+3\n1\n4\n",
-                        "query 1 names position 4, which is outside the line of 3 characters");
-  program.expectRefused(
-      "2+3\n1\n-2147483648\n",
-      "query 1 names position -2147483648, which is outside the line of 3 characters");
-  program.expectRefused(
-      "1+2)+3\n2\n2 5\n",
-      "query 2 names position 5, which is after the unmatched ')' at position 4 where "
-      "the expression ends",
-      "2\n");
-  program.expectRefused(
-      "1+2)+3\n1\n4\n",
-      "query 1 names position 4, which holds the unmatched ')' where the expression ends");
+  program.expectRefusals({
+      {"2*3*4\n3\n2 4 1\n", "query 3 names position 1, which holds '2', not an operator",
+       "14\n10\n"},
+      {"(2+3)\n1\n1\n", "query 1 names position 1, which holds '(', not an operator"},
+      {"(2+3)\n1\n5\n", "query 1 names position 5, which holds ')', not an operator"},
+      {"2+3\n1\n0\n", "query 1 names position 0, which is outside the line of 3 characters"},
+      {"2+3\n1\n-2\n", "query 1 names position -2, which is outside the line of 3 characters"},
+      {"2+3\n1\n4\n", "query 1 names position 4, which is outside the line of 3 characters"},
+      {"2+3\n1\n-2147483648\n",
+       "query 1 names position -2147483648, which is outside the line of 3 characters"},
+      {"1+2)+3\n2\n2 5\n",
+       "query 2 names position 5, which is after the unmatched ')' at position 4 where "
+       "the expression ends",
+       "2\n"},
+      {"1+2)+3\n1\n4\n",
+       "query 1 names position 4, which holds the unmatched ')' where the expression ends"},
+  });
 }
 
 TEST(ExpressionRejects, EndlessInputAndOutOfMemory) {

@@ -29,34 +29,32 @@ std::string outputOf(const std::vector<int>& values) {
 }
 
 TEST(StackAnswers, WorkedExamplesByteForByte) {
-  program.expectAnswer("0", "");
-  program.expectAnswer("1\n7\n", "7 ");
-  program.expectAnswer("3\n3 1 2\n", "1 2 3 ");
-  program.expectAnswer("3\n2 3 1\n", "1 3 2 ");
-  program.expectAnswer("2\n1 1\n", "1 1 ");
-  program.expectAnswer("5\n5 -1 4 -1 3\n", "-1 -1 3 4 5 ");
-  program.expectAnswer("4\n1 2 3 4\n", "1 2 3 4 ");
-  program.expectAnswer("3\n3 2 1\n", "1 2 3 ");
+  program.expectAnswers({{"0", ""},
+                         {"1\n7\n", "7 "},
+                         {"3\n3 1 2\n", "1 2 3 "},
+                         {"3\n2 3 1\n", "1 3 2 "},
+                         {"2\n1 1\n", "1 1 "},
+                         {"5\n5 -1 4 -1 3\n", "-1 -1 3 4 5 "},
+                         {"4\n1 2 3 4\n", "1 2 3 4 "},
+                         {"3\n3 2 1\n", "1 2 3 "}});
 }
 
 TEST(StackAnswers, ReadsAnyWhitespaceAndIgnoresTrailingInput) {
-  program.expectAnswer("3\r\n\t2   3\r\n1", "1 3 2 ");
-  program.expectAnswer("2 +4 -0 junk after the values", "0 4 ");
-  program.expectAnswer("2\n2147483647 -2147483648\n", "-2147483648 2147483647 ");
-  program.expectAnswer("1 -" + std::string(100000, '0') + "7", "-7 ");  // leading zeros
+  program.expectAnswers({{"3\r\n\t2   3\r\n1", "1 3 2 "},
+                         {"2 +4 -0 junk after the values", "0 4 "},
+                         {"2\n2147483647 -2147483648\n", "-2147483648 2147483647 "},
+                         {"1 -" + std::string(100000, '0') + "7", "-7 "}});  // leading zeros
 }
 
 TEST(StackAnswers, MatchesEveryPopOrderEnumeratedOnSmallInputs) {
-  for (int c = 0; c < testing_support::kRandomRows; ++c) {
-    Rng rng(1000 + c);
+  testing_support::forRandomRows(1000, [](Rng& rng) {
     int size = static_cast<int>(rng.uniform(0, 8));
     int range = static_cast<int>(rng.uniform(1, 6));
     std::vector<int> values(size);
     for (int& v : values) v = static_cast<int>(rng.uniform(-range, range));
     program.expectAnswer(inputOf({values.begin(), values.end()}),
                          outputOf(smallestByEnumeration(values)));
-    if (HasFailure()) return;
-  }
+  });
 }
 
 // A judge's smallest stack, with an environment that takes most of it.
@@ -81,38 +79,38 @@ TEST(StackAnswers, LargestInputs) {
 }
 
 TEST(StackRejects, CountOutsideTheLimits) {
-  program.expectRefused("-1\n", "n is -1, below 0");
-  program.expectRefused("100001\n1", "n is 100001, above the limit of 100000");
-  program.expectRefused("", "n is missing: stack.in is empty");
-  program.expectRefused("x 1 2", "n is not an integer: x");
-  program.expectRefused(std::string("3\0 1 2 3", 8), "n is not an integer: 3\\x00");
+  program.expectRefusals({{"-1\n", "n is -1, below 0"},
+                          {"100001\n1", "n is 100001, above the limit of 100000"},
+                          {"", "n is missing: stack.in is empty"},
+                          {"x 1 2", "n is not an integer: x"},
+                          {std::string("3\0 1 2 3", 8), "n is not an integer: 3\\x00"}});
 }
 
 TEST(StackRejects, TokensThatAreNotSigned32BitIntegers) {
-  program.expectRefused("4\n1 2 3 x\n", "value 4 is not an integer: x");
-  program.expectRefused("2\n1.5 2\n", "value 1 is not an integer: 1.5");
-  program.expectRefused("2\n1 1.5\n", "value 2 is not an integer: 1.5");
-  program.expectRefused("1\n2147483648\n",
-                        "value 1 is outside the signed 32-bit range: 2147483648");
-  program.expectRefused("1\n-2147483649\n",
-                        "value 1 is outside the signed 32-bit range: -2147483649");
-  program.expectRefused("1\n99999999999999999999999\n",
-                        "value 1 is outside the signed 32-bit range: 99999999999999999999999");
-  program.expectRefused("1\n-\n", "value 1 is not an integer: -");
-  program.expectRefused("1\n+-3\n", "value 1 is not an integer: +-3");
-  program.expectRefused("1\n0x10\n", "value 1 is not an integer: 0x10");
-  program.expectRefused("3\n1 2\x1a 3", "value 2 is not an integer: 2\\x1a");  // 0x1A ends no file
+  program.expectRefusals({
+      {"4\n1 2 3 x\n", "value 4 is not an integer: x"},
+      {"2\n1.5 2\n", "value 1 is not an integer: 1.5"},
+      {"2\n1 1.5\n", "value 2 is not an integer: 1.5"},
+      {"1\n2147483648\n", "value 1 is outside the signed 32-bit range: 2147483648"},
+      {"1\n-2147483649\n", "value 1 is outside the signed 32-bit range: -2147483649"},
+      {"1\n99999999999999999999999\n",
+       "value 1 is outside the signed 32-bit range: 99999999999999999999999"},
+      {"1\n-\n", "value 1 is not an integer: -"},
+      {"1\n+-3\n", "value 1 is not an integer: +-3"},
+      {"1\n0x10\n", "value 1 is not an integer: 0x10"},
+      {"3\n1 2\x1a 3", "value 2 is not an integer: 2\\x1a"},  // 0x1A ends no file
+      {"1 " + std::string(100, '7') + "z",
+       "value 1 is not an integer: " + std::string(40, '7') + "..."},
+      // The shortening counts input bytes, so it never cuts an escape in half.
+      {"1 " + std::string(38, '7') + "\x01\xff\x02",
+       "value 1 is not an integer: " + std::string(38, '7') + "\\x01\\xff..."},
+  });
   program.expectEndMarkDropped("1\r\n5", "5 ", "value 1 is not an integer: 5\\x1a");
-  program.expectRefused("1 " + std::string(100, '7') + "z",
-                        "value 1 is not an integer: " + std::string(40, '7') + "...");
-  // The shortening counts input bytes, so it never cuts an escape in half.
-  program.expectRefused("1 " + std::string(38, '7') + "\x01\xff\x02",
-                        "value 1 is not an integer: " + std::string(38, '7') + "\\x01\\xff...");
 }
 
 TEST(StackRejects, InputThatEndsEarly) {
-  program.expectRefused("3\n1 2\n", "value 3 is missing: input ends after 2 of 3 values");
-  program.expectRefused("100000\n", "value 1 is missing: input ends after 0 of 100000 values");
+  program.expectRefusals({{"3\n1 2\n", "value 3 is missing: input ends after 2 of 3 values"},
+                          {"100000\n", "value 1 is missing: input ends after 0 of 100000 values"}});
 }
 
 TEST(StackRejects, EndlessInputAndOutOfMemory) {

@@ -45,8 +45,7 @@ TEST(SubsequenceAnswers, WorkedExamples) {
 }
 
 TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
-  for (int c = 0; c < testing_support::kRandomRows; ++c) {
-    Rng rng(6000 + c);
+  testing_support::forRandomRows(6000, [&](Rng& rng) {
     std::vector<std::uint64_t> numbers = randomChain(rng);
     std::vector<std::string> words;
     long long expected = static_cast<long long>(numbers[0] % kModulus);
@@ -57,8 +56,7 @@ TEST(SubsequenceAnswers, MatchesTheNumberByNumberWalk) {
       if (j > 0) expected = (expected + walkByNumbers(numbers[j - 1], numbers[j])) % kModulus;
     }
     expectAnswer(inputOf(words), expected);
-    if (HasFailure()) return;
-  }
+  });
 }
 
 // A judge's smallest stack, with an environment that takes most of it.
@@ -98,18 +96,21 @@ TEST(SubsequenceAnswers, ThreeWordsOfFiveMillionDigits) {
 }
 
 TEST(SubsequenceRejects, CountThatIsNotAPositiveInteger) {
-  program.expectRefused("0\n", "n is 0, below 1");
-  program.expectRefused("-3\n1 2 3\n", "n is -3, below 1");
-  program.expectRefused("x\n", "n is not an integer: x");
-  program.expectRefused("2.0\n1 2\n", "n is not an integer: 2.0");
-  program.expectRefused("3000000000\n1\n", "n is outside the signed 32-bit range: 3000000000");
-  program.expectRefused("", "n is missing: subsequence.in is empty");
+  program.expectRefusals({
+      {"0\n", "n is 0, below 1"},
+      {"-3\n1 2 3\n", "n is -3, below 1"},
+      {"x\n", "n is not an integer: x"},
+      {"2.0\n1 2\n", "n is not an integer: 2.0"},
+      {"3000000000\n1\n", "n is outside the signed 32-bit range: 3000000000"},
+      {"", "n is missing: subsequence.in is empty"},
+  });
 }
 
 TEST(SubsequenceRejects, MissingOrMalformedWords) {
-  program.expectRefused("3\n1 2\n", "word 3 is missing: input ends after 2 of 3 words");
-  program.expectRefused("2000000000\n1 2\n",
-                        "word 3 is missing: input ends after 2 of 2000000000 words");
+  program.expectRefusals({
+      {"3\n1 2\n", "word 3 is missing: input ends after 2 of 3 words"},
+      {"2000000000\n1 2\n", "word 3 is missing: input ends after 2 of 2000000000 words"},
+  });
   for (const char* bad : {"12a", "-5", "+5", "1.0", "1e3"}) {
     program.expectRefused(std::string("2\n1 ") + bad + "\n",
                           std::string("word 2 is not a decimal number: ") + bad);
@@ -118,15 +119,18 @@ TEST(SubsequenceRejects, MissingOrMalformedWords) {
   program.expectEndMarkDropped("2\n1 42", "111\n", "word 2 is not a decimal number: 42\\x1a");
   // A message shows 40 bytes of a word whole, and shortens one of 41.
   const std::string forty = std::string(39, '1') + "x";
-  program.expectRefused("2\n1 " + forty + "\n", "word 2 is not a decimal number: " + forty);
-  program.expectRefused("2\n1 " + forty + "y\n",
-                        "word 2 is not a decimal number: " + forty + "...");
+  program.expectRefusals({
+      {"2\n1 " + forty + "\n", "word 2 is not a decimal number: " + forty},
+      {"2\n1 " + forty + "y\n", "word 2 is not a decimal number: " + forty + "..."},
+  });
 }
 
 TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
-  program.expectRefused("2\n13 12\n", "word 2 (12) is smaller than word 1 (13)");
-  program.expectRefused("3\n1 013 12\n", "word 3 (12) is smaller than word 2 (013)");
-  program.expectRefused("2\n100 099\n", "word 2 (099) is smaller than word 1 (100)");
+  program.expectRefusals({
+      {"2\n13 12\n", "word 2 (12) is smaller than word 1 (13)"},
+      {"3\n1 013 12\n", "word 3 (12) is smaller than word 2 (013)"},
+      {"2\n100 099\n", "word 2 (099) is smaller than word 1 (100)"},
+  });
   std::string longer = "2" + std::string(59, '0');
   program.expectRefused("2\n" + longer + " 1" + std::string(59, '9') + "\n",
                         "word 2 (" + std::string("1") + std::string(39, '9') +
@@ -139,8 +143,10 @@ TEST(SubsequenceRejects, WordSmallerThanTheOneBefore) {
   // After many good words, read and walked as they come, nothing is written all the same.
   std::string many = "200002\n";
   for (int j = 1; j <= 200000; ++j) many += std::to_string(j) + "\n";
-  program.expectRefused(many + "5\n7\n", "word 200001 (5) is smaller than word 200000 (200000)");
-  program.expectRefused(many + "5x\n", "word 200001 is not a decimal number: 5x");
+  program.expectRefusals({
+      {many + "5\n7\n", "word 200001 (5) is smaller than word 200000 (200000)"},
+      {many + "5x\n", "word 200001 is not a decimal number: 5x"},
+  });
 }
 
 TEST(SubsequenceRejects, EndlessInputAndOutOfMemory) {

@@ -38,23 +38,23 @@ void expectRight(const std::vector<int>& initial, const std::vector<int>& target
 }
 
 TEST(TransformationAnswers, WorkedExamplesByteForByte) {
-  program.expectAnswer("3\n1 2 3\n3 3 3\n", "YES\n2\n1 3\n2 3\n");
-  program.expectAnswer("4\n1 1 2 3\n3 2 2 3\n", "YES\n2\n2 3\n1 4\n");
-  program.expectAnswer("5\n4 2 4 2 7\n7 4 4 7 7\n", "YES\n3\n2 1\n4 5\n1 5\n");
-  program.expectAnswer("2\n2 1\n1 2\n", "NO");
-  program.expectAnswer("2\n1 2\n3 2\n", "NO");
-  program.expectAnswer("0\n", "YES\n0\n");
-  program.expectAnswer("3\n5 5 -1\n5 5 -1\n", "YES\n0\n");
-  program.expectAnswer("2 1 2 2 2 trailing input is never read", "YES\n1\n1 2\n");
+  program.expectAnswers({
+      {"3\n1 2 3\n3 3 3\n", "YES\n2\n1 3\n2 3\n"},
+      {"4\n1 1 2 3\n3 2 2 3\n", "YES\n2\n2 3\n1 4\n"},
+      {"5\n4 2 4 2 7\n7 4 4 7 7\n", "YES\n3\n2 1\n4 5\n1 5\n"},
+      {"2\n2 1\n1 2\n", "NO"},
+      {"2\n1 2\n3 2\n", "NO"},
+      {"0\n", "YES\n0\n"},
+      {"3\n5 5 -1\n5 5 -1\n", "YES\n0\n"},
+      {"2 1 2 2 2 trailing input is never read", "YES\n1\n1 2\n"},
+  });
 }
 
 TEST(TransformationAnswers, RightOnRandomSmallInputs) {
-  for (int c = 0; c < testing_support::kRandomRows; ++c) {
-    Rng rng(20000 + c);
+  testing_support::forRandomRows(20000, [&](Rng& rng) {
     const auto [initial, target] = transformation_test::randomInstance(rng);
     expectRight(initial, target);
-    if (HasFailure()) return;
-  }
+  });
 }
 
 // A judge's smallest stack, with an environment that takes most of it.
@@ -87,37 +87,39 @@ TEST(TransformationAnswers, LargestInputs) {
 }
 
 TEST(TransformationRejects, CountOutsideTheLimits) {
-  program.expectRefused("-1\n", "n is -1, below 0");
-  program.expectRefused("100011\n", "n is 100011, above the limit of 100010");
-  program.expectRefused("", "n is missing: transformation.in is empty");
-  program.expectRefused("two\n1 2\n1 2\n", "n is not an integer: two");
-  program.expectRefused("+\n", "n is not an integer: +");
-  program.expectRefused(
-      "\xef\xbb\xbf"
-      "1\n5\n5\n",
-      "n is not an integer: \\xef\\xbb\\xbf1");
+  program.expectRefusals({
+      {"-1\n", "n is -1, below 0"},
+      {"100011\n", "n is 100011, above the limit of 100010"},
+      {"", "n is missing: transformation.in is empty"},
+      {"two\n1 2\n1 2\n", "n is not an integer: two"},
+      {"+\n", "n is not an integer: +"},
+      {"\xef\xbb\xbf"
+       "1\n5\n5\n",
+       "n is not an integer: \\xef\\xbb\\xbf1"},
+  });
 }
 
 TEST(TransformationRejects, TokensThatAreNotSigned32BitIntegers) {
-  program.expectRefused("2\n1 x\n1 1\n", "initial value 2 is not an integer: x");
-  program.expectRefused("2\n1 1\n1 1.5\n", "target value 2 is not an integer: 1.5");
-  program.expectRefused("2\n1 -\n1 1\n", "initial value 2 is not an integer: -");
-  program.expectRefused("1\n1\n+\n", "target value 1 is not an integer: +");
-  program.expectRefused("1\n" + std::string(100, '9') + "x\n1\n",
-                        "initial value 1 is not an integer: " + std::string(40, '9') + "...");
-  program.expectRefused("1\n2147483648\n1\n",
-                        "initial value 1 is outside the signed 32-bit range: 2147483648");
-  program.expectRefused("1\n1\n-2147483649\n",
-                        "target value 1 is outside the signed 32-bit range: -2147483649");
+  program.expectRefusals({
+      {"2\n1 x\n1 1\n", "initial value 2 is not an integer: x"},
+      {"2\n1 1\n1 1.5\n", "target value 2 is not an integer: 1.5"},
+      {"2\n1 -\n1 1\n", "initial value 2 is not an integer: -"},
+      {"1\n1\n+\n", "target value 1 is not an integer: +"},
+      {"1\n" + std::string(100, '9') + "x\n1\n",
+       "initial value 1 is not an integer: " + std::string(40, '9') + "..."},
+      {"1\n2147483648\n1\n", "initial value 1 is outside the signed 32-bit range: 2147483648"},
+      {"1\n1\n-2147483649\n", "target value 1 is outside the signed 32-bit range: -2147483649"},
+  });
   program.expectEndMarkDropped("2\r\n5 7\r\n7 7", "YES\n1\n1 2\n",
                                "target value 2 is not an integer: 7\\x1a");
 }
 
 TEST(TransformationRejects, InputThatEndsEarly) {
-  program.expectRefused("6\n1 2 3 4 5 6\n1 2 3 4 5\n",
-                        "target value 6 is missing: input ends after 12 integers");
-  program.expectRefused("2\n1\n", "initial value 2 is missing: input ends after 2 integers");
-  program.expectRefused("1\n", "initial value 1 is missing: input ends after 1 integer");
+  program.expectRefusals({
+      {"6\n1 2 3 4 5 6\n1 2 3 4 5\n", "target value 6 is missing: input ends after 12 integers"},
+      {"2\n1\n", "initial value 2 is missing: input ends after 2 integers"},
+      {"1\n", "initial value 1 is missing: input ends after 1 integer"},
+  });
 }
 
 TEST(TransformationRejects, EndlessInputAndOutOfMemory) {
