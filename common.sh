@@ -16,7 +16,7 @@ isProgram() {
 configure() {
   local caller=$1 preset=$2 folder generator=()
   shift 2
-  folder=$(buildFolder "$preset")
+  folder=$(buildFolder "$preset") || exit 1
   command -v ninja >/dev/null 2>&1 && [ ! -f "$folder/CMakeCache.txt" ] && generator=(-G Ninja)
   mkdir -p "$folder"
   if ! (cd "$top" && cmake --preset "$preset" "${generator[@]}" "$@") >"$folder/configure.log" 2>&1; then
@@ -32,7 +32,7 @@ configure() {
 buildQuietly() {
   local caller=$1 preset=$2 log
   shift 2
-  log="$(buildFolder "$preset")/$caller-build.log"
+  log="$(buildFolder "$preset")/$caller-build.log" || exit 1
   if ! (cd "$top" && cmake --build --preset "$preset" -j "$(nproc)" "$@") >"$log" 2>&1; then
     cat "$log" >&2
     echo "$caller: building the $preset build failed" >&2
@@ -40,19 +40,17 @@ buildQuietly() {
   fi
 }
 
-# buildFolder PRESET: the folder the preset builds into, as CMakePresets.json names it.
+# buildFolder PRESET: the folder the configure preset PRESET builds into, read from
+# CMakePresets.json, which alone names it. It takes CMake: call it after ./needs.
 buildFolder() {
-  case $1 in
-    release) echo "$top/build" ;;
-    *) echo "$top/build-$1" ;;
-  esac
+  cmake -D "preset=$1" -P "$top/cmake/preset-folder.cmake"
 }
 
 # packageName PRESET: the archive CPack makes for a configured package preset, with the
 # version and system that CMake gave it.
 packageName() {
   local config
-  config="$(buildFolder "$1")/CPackConfig.cmake"
+  config="$(buildFolder "$1")/CPackConfig.cmake" || exit 1
   local name generator
   name=$(sed -n -E 's/^set\(CPACK_PACKAGE_FILE_NAME "(.*)"\)$/\1/p' "$config")
   generator=$(sed -n -E 's/^set\(CPACK_GENERATOR "(.*)"\)$/\1/p' "$config")
@@ -62,14 +60,20 @@ packageName() {
   esac
 }
 
-# Wine's prefix, for the tests and the archive checks alike; quiet.
-export WINEPREFIX="$top/build-windows/wine" WINEDEBUG=-all
+# Wine quiet. Its prefix is set by startWine, never one from the caller's environment, so
+# that stopWine ends no server but the scripts' own.
+export WINEDEBUG=-all
+unset WINEPREFIX
 
-# startWine CALLER: keeps one wineserver up until `wineserver --kill` (a program started
-# just as the last one's server ends can fail to connect), makes the prefix and starts
-# Wine's services, writing to a log: Wine's first start prints to standard error, and a
-# service started by a test's program would hold that program's standard error open.
+# startWine CALLER: sets Wine's prefix (exported), for the tests and the archive checks
+# alike, to wine/ in the windows build's folder; keeps one wineserver up until stopWine
+# (a program started just as the last one's server ends can fail to connect), makes the
+# prefix and starts Wine's services, writing to a log: Wine's first start prints to
+# standard error, and a service started by a test's program would hold that program's
+# standard error open.
 startWine() {
+  WINEPREFIX="$(buildFolder windows)/wine" || exit 1
+  export WINEPREFIX
   mkdir -p "$WINEPREFIX"
   wineserver --persistent
   if ! wineboot --init >"$WINEPREFIX.log" 2>&1; then
@@ -77,4 +81,9 @@ startWine() {
     echo "$1: Wine cannot make its prefix in $WINEPREFIX" >&2
     exit 1
   fi
+}
+
+# stopWine: ends the wineserver that startWine kept up, if it ran.
+stopWine() {
+  [ -z "${WINEPREFIX:-}" ] || wineserver --kill
 }
