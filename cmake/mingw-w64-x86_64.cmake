@@ -1,6 +1,6 @@
 # Cross-builds the set for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64).
-# Every executable is linked statically, so that it runs alone, with no DLL beside it; on
-# this machine it runs under Wine (packages wine and wine64).
+# On this machine the executables run under Wine (packages wine and wine64); the presets
+# link them statically, so that each runs alone, with no DLL beside it.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -18,4 +18,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # No link time in the PE header, so that the same sources give the same .exe files.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_EXE_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
