@@ -1,0 +1,71 @@
+// Keeping: the program and each input across a reload; Copy link opened in a fresh
+// profile; an input too large for a link stays out of it, and the page says so.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import {
+  chosen, choose, editorText, kept, launch, pasteInput, run, typeInput, waitState,
+} from './helpers.mjs';
+
+let site;
+before(async () => { site = await launch(); });
+after(() => site.close());
+
+test('the program and every input survive a reload', async () => {
+  const page = await site.open();
+  await choose(page, 'stack');
+  await typeInput(page, '3\n3 1 2');
+  await kept(page, 'stack', '3\n3 1 2');
+  await choose(page, 'crypt');
+  await typeInput(page, 'hefallofa\n');
+  await kept(page, 'crypt', 'hefallofa\n');
+  await page.reload({ waitUntil: 'load' });
+  await waitState(page, 'ready');
+  assert.equal(await chosen(page), 'crypt');
+  assert.equal(await editorText(page), 'hefallofa\n');
+  await choose(page, 'stack');
+  assert.equal(await editorText(page), '3\n3 1 2');
+  await site.done(page);
+});
+
+test('Copy link gives a link that a fresh profile opens with the same input', async () => {
+  const page = await site.open();
+  await choose(page, 'stack');
+  await typeInput(page, '4\n-2147483648 2147483647 0 -1\n');
+  await page.click('#copy');
+  await page.waitForFunction(() =>
+    document.getElementById('link-note').textContent.includes('copied'));
+  const link = await page.evaluate(() => navigator.clipboard.readText());
+  assert.ok(link.startsWith(`${site.url}#program=stack&input=`), `Copy link gave ${link}`);
+  const other = await site.open({ address: link });
+  assert.equal(await chosen(other), 'stack');
+  assert.equal(await editorText(other), '4\n-2147483648 2147483647 0 -1\n');
+  const result = await run(other);
+  assert.equal(result.bytes?.toString(), '-2147483648 -1 0 2147483647 ');
+  await site.done(other);
+  await site.done(page);
+});
+
+test('an input too large for a link leaves it out, and the page says so', async () => {
+  const page = await site.open();
+  await choose(page, 'stack');
+  let digits = '20000\n';
+  for (let i = 0; i < 20000; ++i) digits += `${(i * 7919 + 13) % 1000003} `;
+  await pasteInput(page, digits);
+  await page.click('#copy');
+  await page.waitForFunction(() =>
+    document.getElementById('link-note').textContent.includes('too large'));
+  assert.equal(await page.evaluate(() => location.hash), '#program=stack');
+  await site.done(page);
+});
+
+test('a link whose input is broken says so, and one pasted into the address bar is opened', async () => {
+  const page = await site.open();
+  await page.evaluate((address) => { location.href = address; },
+    `${site.url}#program=expression&input=AAAA`);
+  await page.waitForFunction(() => document.body.dataset.state === 'ready' &&
+    document.getElementById('program').value === 'expression');
+  const note = await page.$eval('#input-note', (n) => n.textContent);
+  assert.equal(note, "The link's input could not be read (it does not decompress); the example " +
+    'is shown.');
+  await site.done(page);
+});
