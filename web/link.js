@@ -27,16 +27,54 @@ export async function pack(bytes) {
   return { text, packedBytes: packed.byteLength };
 }
 
-// The bytes of a packed text; throws when it is not one (a link cut short, or edited).
+// What a link's input may inflate to at most: twice the most that pack() ever puts in one.
+// A link that inflates past it is no link of this page's, but a bomb that would fill the
+// memory and hold up the page.
+export const kLinkInputBytes = 2 * kLinkBytes * kMostDeflated;
+
+// What unpack() throws: the text is no packed input (a link cut short, or edited), or it
+// inflates past kLinkInputBytes.
+export class Broken extends Error {}
+export class TooLarge extends Error {}
+
+// The bytes of a packed text. Inflation stops at the cap, holding no more than one chunk
+// past it.
 export async function unpack(text) {
-  if (!/^[A-Za-z0-9_-]*$/.test(text)) throw new Error('it is not base64url');
-  const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/'));
-  const packed = Uint8Array.from(binary, (c) => c.charCodeAt(0));
+  let packed;
   try {
-    return await through(packed, new DecompressionStream('deflate-raw'));
+    if (!/^[A-Za-z0-9_-]+$/.test(text)) throw new Error();
+    const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/'));
+    packed = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) packed[i] = binary.charCodeAt(i);
   } catch {
-    throw new Error('it does not decompress');
+    throw new Broken('it is not base64url');
   }
+  const reader = new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate-raw'))
+    .getReader();
+  const chunks = [];
+  let size = 0;
+  for (;;) {
+    let chunk;
+    try {
+      chunk = await reader.read();
+    } catch {
+      throw new Broken('it does not decompress');
+    }
+    if (chunk.done) break;
+    size += chunk.value.byteLength;
+    if (size > kLinkInputBytes) {
+      reader.cancel().catch(() => {});
+      throw new TooLarge(`it inflates past ${kLinkInputBytes} bytes`);
+    }
+    chunks.push(chunk.value);
+  }
+  const bytes = new Uint8Array(size);
+  let at = 0;
+  for (const chunk of chunks) {
+    bytes.set(chunk, at);
+    at += chunk.byteLength;
+  }
+  return bytes;
 }
 
 // What the fragment of a URL names: {program, input}, each a string or null.

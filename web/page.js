@@ -7,12 +7,17 @@
 // changes), unserved when opened from a file (index.html sets that one).
 import { measureDepthLimit, nestingDepth } from './depth.js';
 import { bytesInput, head, inputBytes, kEditorBytes } from './inputs.js';
-import { kLinkBytes, makeFragment, pack, readFragment, unpack } from './link.js';
+import {
+  Broken, kLinkBytes, kLinkInputBytes, makeFragment, pack, readFragment, TooLarge, unpack,
+} from './link.js';
 import {
   clearResult, count, showDepthNotice, showResult, showRunning, showStopped,
 } from './results.js';
 import { Stopped } from './runner.js';
-import { saveInput, saveProgram, savedInput, savedProgram } from './storage.js';
+import {
+  ownAddress, saveInput, saveProgram, saveText, savedInput, savedProgram, savedText,
+  setOwnAddress,
+} from './storage.js';
 
 const $ = (id) => document.getElementById(id);
 const editor = $('input');
@@ -89,17 +94,22 @@ function setInput(input, name = program) {
 
 // --- Keeping the input: storage and link -------------------------------------------------
 
-let keepTimer = 0;
-let keepCount = 0;  // which change the latest keep is for: an older one is dropped
+// Each program's keeping apart, so that a switch never drops the program left: the timer of
+// a keep to come, and which change the latest keep is for (an older one is dropped).
+const keepTimers = new Map();
+const keepCounts = new Map();
+const unkept = new Set();  // the programs whose latest input is not stored yet
 
-async function keep() {
-  const which = ++keepCount;
-  const chosen = program;
-  const bytes = inputBytes(inputs.get(chosen));
+async function keep(name) {
+  const which = (keepCounts.get(name) ?? 0) + 1;
+  keepCounts.set(name, which);
+  const bytes = inputBytes(inputs.get(name));
   const { text, packedBytes } = await pack(bytes);
-  if (which !== keepCount) return;
-  saveInput(chosen, text);
-  history.replaceState(null, '', makeFragment(chosen, text));
+  if (which !== keepCounts.get(name)) return;
+  saveInput(name, text);
+  unkept.delete(name);
+  if (name !== program) return;
+  history.replaceState(null, '', makeFragment(name, text));
   const size = packedBytes === null ? `${count(bytes.byteLength)} bytes`
     : `${count(packedBytes)} bytes compressed`;
   $('link-note').textContent = text !== null ? '' : `This input is too large for a link and ` +
@@ -110,20 +120,36 @@ async function keep() {
 // A small input is kept at once, so that a reload right after typing finds it; a large one
 // once typing pauses.
 function keepSoon() {
-  clearTimeout(keepTimer);
-  const input = inputs.get(program);
+  const name = program;
+  clearTimeout(keepTimers.get(name));
+  unkept.add(name);
+  const input = inputs.get(name);
   const small = !input.held && input.text.length < 64 << 10;
-  keepTimer = setTimeout(keep, small ? 0 : 300);
+  keepTimers.set(name, setTimeout(() => keep(name), small ? 0 : 300));
 }
 
-function keepNow() {
-  clearTimeout(keepTimer);
-  return keep();
+function keepNow(name) {
+  clearTimeout(keepTimers.get(name));
+  return keep(name);
+}
+
+// The page going away (a reload, the tab closed) cannot wait for a pack: the text not yet
+// kept is stored as it is, and packed when the page opens again. A pack still under way is
+// dropped, since the address the page reopens at no longer follows it.
+function keepAsText() {
+  for (const name of unkept) {
+    const input = inputs.get(name);
+    if (!input.held) saveText(name, input.text);
+    clearTimeout(keepTimers.get(name));
+    keepCounts.set(name, (keepCounts.get(name) ?? 0) + 1);
+  }
+  unkept.clear();
 }
 
 // --- Choosing a program, and the input from files ----------------------------------------
 
 function choose(name) {
+  if (program !== null && unkept.has(program)) keepNow(program);  // before it is left
   program = name;
   $('program').value = name;
   saveProgram(name);
@@ -273,7 +299,7 @@ function stop() {
 }
 
 async function copyLink() {
-  await keepNow();
+  await keepNow(program);
   try {
     await navigator.clipboard.writeText(location.href);
     $('link-note').textContent = `${$('link-note').textContent} Link copied.`.trim();
@@ -293,20 +319,46 @@ async function fetchBytes(path) {
   return response.arrayBuffer();
 }
 
-// The input a program starts with: the link's, this browser's, or the example. What went
-// wrong with a link is said once the page shows its program.
-let linkTrouble = '';
+// The input a program starts with: the link's (bytes), this browser's, or the example.
 async function restore(name, linked) {
   const example = () => bytesInput(examples.get(name), `the example ${name}.in`);
-  const packed = linked ?? savedInput(name);
+  if (linked) return bytesInput(linked, "the link's input");
+  const text = savedText(name);
+  if (text !== null) return { text };
+  const packed = savedInput(name);
   if (packed === null) return example();
   try {
-    return bytesInput(await unpack(packed), linked ? "the link's input" : 'the kept input');
-  } catch (error) {
-    if (linked) {
-      linkTrouble = `The link's input could not be read (${error.message}); the example is shown.`;
-    }
+    return bytesInput(await unpack(packed), 'the kept input');
+  } catch {
     return example();
+  }
+}
+
+// What the link opens: {program, input}, input being its bytes or null; or {trouble}, in
+// the page's words, when the link cannot be used. No link at all is {}.
+async function readLink(names) {
+  if (location.hash.length <= 1) return {};
+  const link = readFragment(location.hash);
+  const shown = (name) => (name.length > 40 ? `${name.slice(0, 40)}…` : name);
+  if (link.program === null) return { trouble: 'The link names no program; it is not used.' };
+  if (!names.includes(link.program)) {
+    return { trouble: `The link names a program this page does not have, ` +
+      `"${shown(link.program)}"; it is not used.` };
+  }
+  if (link.input === null) return { program: link.program, input: null };
+  if (link.input === '') return { trouble: "The link's input is empty; the link is not used." };
+  try {
+    return { program: link.program, input: await unpack(link.input) };
+  } catch (error) {
+    if (error instanceof TooLarge) {
+      return { trouble: "The link's input is refused: it would inflate past " +
+        `${count(kLinkInputBytes)} bytes, more than a link carries.` };
+    }
+    if (error instanceof Broken) {
+      return { trouble: 'The link is broken: its input is not one this page made (cut short, ' +
+        'or edited).' };
+    }
+    throw error;
   }
 }
 
@@ -316,10 +368,14 @@ async function start() {
   await Promise.all(names.map(async (name) => {
     examples.set(name, await fetchBytes(`examples/${name}.in`));
   }));
-  const link = readFragment(location.hash);
+  // An unusable link is said to be one, and the page shows what it would without it. The
+  // address of a tab that this page has already shown is its own, and what this browser kept
+  // is as new or newer (the address may lag behind a reload made at once after typing).
+  const link = ownAddress() ? {} : await readLink(names);
+  setOwnAddress(true);
   const first = [link.program, savedProgram()].find((name) => names.includes(name)) ?? names[0];
   for (const name of names) {
-    inputs.set(name, await restore(name, name === first ? link.input : null));
+    inputs.set(name, await restore(name, name === link.program ? link.input : null));
   }
   for (const name of names) $('program').add(new Option(name, name));
 
@@ -339,9 +395,13 @@ async function start() {
   listenToEditor();
   listenForDrops();
   // Another link pasted into the address bar changes the fragment alone: open it afresh.
-  window.addEventListener('hashchange', () => location.reload());
+  window.addEventListener('hashchange', () => {
+    setOwnAddress(false);
+    location.reload();
+  });
+  window.addEventListener('pagehide', keepAsText);
   choose(first);
-  if (linkTrouble) say(linkTrouble);
+  if (link.trouble) say(link.trouble);
   lock(true);  // until the worker is ready
   $('stop').disabled = true;
 

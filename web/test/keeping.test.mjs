@@ -1,5 +1,6 @@
-// Keeping: the program and each input across a reload; Copy link opened in a fresh
-// profile; an input too large for a link stays out of it, and the page says so.
+// Keeping: the program and each input across a reload, and across a switch or a reload
+// made at once after a paste; Copy link opened in a fresh profile; an input too large for a
+// link stays out of it, and the page says so.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
@@ -58,14 +59,17 @@ test('an input too large for a link leaves it out, and the page says so', async 
   await site.done(page);
 });
 
-test('a link whose input is broken says so, and one pasted into the address bar is opened', async () => {
+test('an input pasted just before a switch or a reload is kept', async () => {
   const page = await site.open();
-  await page.evaluate((address) => { location.href = address; },
-    `${site.url}#program=expression&input=AAAA`);
-  await page.waitForFunction(() => document.body.dataset.state === 'ready' &&
-    document.getElementById('program').value === 'expression');
-  const note = await page.$eval('#input-note', (n) => n.textContent);
-  assert.equal(note, "The link's input could not be read (it does not decompress); the example " +
-    'is shown.');
+  const pasted = `16000\n${'5 -1 4 -1 3 '.repeat(3200)}\n`;  // 80 KB, a short link
+  await choose(page, 'stack');
+  await pasteInput(page, pasted);
+  await choose(page, 'crypt');
+  await typeInput(page, 'xyfaz\n');
+  await page.reload({ waitUntil: 'load' });
+  await waitState(page, 'ready');
+  assert.equal(await editorText(page), 'xyfaz\n', 'crypt\'s input, typed just before a reload');
+  await choose(page, 'stack');
+  assert.ok(await editorText(page) === pasted, 'stack\'s input, pasted just before a switch');
   await site.done(page);
 });
