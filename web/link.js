@@ -1,7 +1,7 @@
 // An input as a short string, for the page's link and for the browser's storage: its bytes
 // compressed by the browser's own CompressionStream (deflate-raw) and written in base64url.
 // The link puts it in the URL's fragment, which the browser never sends to a server:
-//   #program=stack&input=PACKED
+//   #program=stack&input=PACKED&output=PACKED  or  #program=stack&size=limits&seed=7
 
 // The most compressed bytes a link carries, and the browser keeps per program.
 export const kLinkBytes = 8 << 10;
@@ -77,12 +77,21 @@ export async function unpack(text) {
   return bytes;
 }
 
-// What the fragment of a URL names: {program, input}, each a string or null.
+// What the fragment of a URL names: {program, input, size, seed, output}, each a string or
+// null. A link carries its input packed, or the size and seed of a random one
+// (generators.js); and your output, packed, when it fits too.
 export function readFragment(hash) {
   const fields = new URLSearchParams(hash.replace(/^#/, ''));
-  return { program: fields.get('program'), input: fields.get('input') };
+  const field = (name) => fields.get(name);
+  return { program: field('program'), input: field('input'), size: field('size'),
+    seed: field('seed'), output: field('output') };
 }
 
-export function makeFragment(program, packed) {
-  return packed === null ? `#program=${program}` : `#program=${program}&input=${packed}`;
+// The fragment for a program and its fields (those that are null are left out).
+export function makeFragment(program, fields = {}) {
+  let fragment = `#program=${program}`;
+  for (const [name, value] of Object.entries(fields)) {
+    if (value !== null && value !== undefined) fragment += `&${name}=${value}`;
+  }
+  return fragment;
 }

@@ -1,12 +1,17 @@
-// The page: an input per program, in the editor or held as a file; Run and Stop; the link
-// and the browser's storage that keep the input; the format beside the editor. The runs
-// are the worker's (runner.js, worker.js), what they left is shown by results.js.
+// The page: an input per program, in the editor or held as a file, or a random one made from
+// a size and a seed (generators.js); Run and Stop; the link and the browser's storage that
+// keep the input and your output; the format beside the editor. The runs are the worker's
+// (runner.js, worker.js), what they left is shown by results.js, and your output is checked
+// against the answer by yours.js.
 //
 // document.body.dataset.state tells where the page stands, for tests and scripts: loading,
 // ready, running, done or stopped after a run (ready again once the input or the program
 // changes), unserved when opened from a file (index.html sets that one).
 import { measureDepthLimit, nestingDepth } from './depth.js';
-import { bytesInput, head, inputBytes, kEditorBytes } from './inputs.js';
+import { heldWords, listenToBox } from './box.js';
+import { kMostSeed, kSizes } from './generators.js';
+import { ask } from './helper.js';
+import { bytesInput, head, inputBytes } from './inputs.js';
 import {
   Broken, kLinkBytes, kLinkInputBytes, makeFragment, pack, readFragment, TooLarge, unpack,
 } from './link.js';
@@ -15,16 +20,19 @@ import {
 } from './results.js';
 import { Stopped } from './runner.js';
 import {
-  ownAddress, saveInput, saveProgram, saveText, savedInput, savedProgram, savedText,
-  setOwnAddress,
+  ownAddress, saveInput, saveProgram, saveRandom, saveText, saveYours, savedInput, savedProgram,
+  savedRandom, savedText, savedYours, setOwnAddress,
 } from './storage.js';
+import { listenToYours, restoreYours, setAnswer, showYours, yoursOf } from './yours.js';
 
 const $ = (id) => document.getElementById(id);
 const editor = $('input');
 
 let programs = [];           // [{name, input, output}]: what the README says of each
 const examples = new Map();  // program -> the bytes of its bundled example
-const inputs = new Map();    // program -> {text} or {held: {name, bytes, why}} (inputs.js)
+// program -> {text} or {held: {name, bytes, why}} (inputs.js); with {random: {size, seed}}
+// when it is a random input as made
+const inputs = new Map();
 let program = null;          // the one chosen
 let runner = null;           // the worker, once the depth it holds is measured
 let depthLimit = 0;          // the deepest expression line it runs
@@ -63,12 +71,10 @@ function showFormat() {
 function showInput() {
   const input = inputs.get(program);
   if (input.held) {
-    const { name, bytes, why } = input.held;
     editor.value = head(input.held);
     editor.readOnly = true;
-    say(`Held as a file, read-only: ${name}, ${count(bytes.byteLength)} bytes; its first lines ` +
-      `are shown. It is not in the editor because ${why}. Type, paste, open a file or reset ` +
-      'to the example to replace it.');
+    say(`${heldWords(input.held, count, 'editor')} Type, paste, open a file or reset to the ` +
+      'example to replace it.');
   } else {
     editor.value = input.text;
     editor.readOnly = running();
@@ -100,31 +106,48 @@ const keepTimers = new Map();
 const keepCounts = new Map();
 const unkept = new Set();  // the programs whose latest input is not stored yet
 
+// A random input is kept as its size and seed, any other packed; your output beside it,
+// packed, when it fits too.
 async function keep(name) {
   const which = (keepCounts.get(name) ?? 0) + 1;
   keepCounts.set(name, which);
-  const bytes = inputBytes(inputs.get(name));
-  const { text, packedBytes } = await pack(bytes);
+  const input = inputs.get(name);
+  const random = input.random ?? null;
+  const bytes = inputBytes(input);
+  const { text, packedBytes } = random ? { text: null } : await pack(bytes);
+  const yours = yoursOf(name);
+  const packedYours = yours === null ? { text: null } : await pack(inputBytes(yours));
   if (which !== keepCounts.get(name)) return;
   saveInput(name, text);
+  saveRandom(name, random && `${random.size} ${random.seed}`);
+  saveYours(name, packedYours.text);
   unkept.delete(name);
   if (name !== program) return;
-  history.replaceState(null, '', makeFragment(name, text));
-  const size = packedBytes === null ? `${count(bytes.byteLength)} bytes`
-    : `${count(packedBytes)} bytes compressed`;
-  $('link-note').textContent = text !== null ? '' : `This input is too large for a link and ` +
-    `for this browser to keep (${size}; ${count(kLinkBytes)} compressed at most): the link ` +
-    'gives the program alone, and a reload shows the example.';
+  history.replaceState(null, '', makeFragment(name, { input: text, size: random?.size,
+    seed: random?.seed, output: packedYours.text }));
+  const notes = [];
+  if (!random && text === null) {
+    const size = packedBytes === null ? `${count(bytes.byteLength)} bytes`
+      : `${count(packedBytes)} bytes compressed`;
+    notes.push(`This input is too large for a link and for this browser to keep (${size}; ` +
+      `${count(kLinkBytes)} compressed at most): the link gives the program alone, and a ` +
+      'reload shows the example.');
+  }
+  if (yours !== null && packedYours.text === null) {
+    notes.push('Your output is too large for the link and for this browser to keep.');
+  }
+  $('link-note').textContent = notes.join(' ');
 }
 
 // A small input is kept at once, so that a reload right after typing finds it; a large one
 // once typing pauses.
-function keepSoon() {
-  const name = program;
+function keepSoon(name = program) {
   clearTimeout(keepTimers.get(name));
   unkept.add(name);
   const input = inputs.get(name);
-  const small = !input.held && input.text.length < 64 << 10;
+  const yours = yoursOf(name);
+  const small = !input.held && input.text.length < 64 << 10 && !yours?.held &&
+    (yours?.text.length ?? 0) < 64 << 10;
   keepTimers.set(name, setTimeout(() => keep(name), small ? 0 : 300));
 }
 
@@ -139,7 +162,7 @@ function keepNow(name) {
 function keepAsText() {
   for (const name of unkept) {
     const input = inputs.get(name);
-    if (!input.held) saveText(name, input.text);
+    if (!input.held && !input.random) saveText(name, input.text);
     clearTimeout(keepTimers.get(name));
     keepCounts.set(name, (keepCounts.get(name) ?? 0) + 1);
   }
@@ -155,10 +178,12 @@ function choose(name) {
   saveProgram(name);
   // At once, so that a reload right away comes back here: the stored input is the packed
   // form of this program's input, which keep() puts in the link (and renews meanwhile).
-  history.replaceState(null, '', makeFragment(name, savedInput(name)));
+  history.replaceState(null, '', makeFragment(name, { input: savedInput(name) }));
   showFormat();
   showInput();
   clearResult();
+  setAnswer(name, null);
+  showYours(name);
   changed();
 }
 
@@ -224,33 +249,53 @@ function listenToEditor() {
       run();
       return;
     }
-    // A key that edits replaces a held file with empty text, which the key then edits.
-    const edits = event.key.length === 1 || ['Enter', 'Backspace', 'Delete'].includes(event.key);
-    if (inputs.get(program).held && !running() && edits && !event.ctrlKey && !event.metaKey &&
-        !event.altKey) {
-      setInput({ text: '' });
-    }
   });
-  editor.addEventListener('paste', (event) => {
-    if (running()) return;
-    const text = event.clipboardData.getData('text/plain');
-    // A paste too large to edit is held as a file, in place of the whole input.
-    if (text.length > kEditorBytes / 4) {
-      const bytes = new TextEncoder().encode(text);
-      if (bytes.byteLength > kEditorBytes) {
-        event.preventDefault();
-        setInput(bytesInput(bytes, 'the pasted text'));
-        return;
-      }
-    }
-    if (inputs.get(program).held) setInput({ text: '' });  // the paste goes in its place
+  listenToBox(editor, { get: () => inputs.get(program), set: (input) => setInput(input),
+    locked: running });
+}
+
+// --- Random inputs ----------------------------------------------------------------------------
+
+let seedTyped = false;  // a seed typed since the last random input is used; else a new one
+
+async function makeRandom() {
+  const size = $('size').value;
+  const typed = $('seed').value.trim();
+  if (seedTyped && !(/^\d+$/.test(typed) && Number(typed) <= kMostSeed)) {
+    say(`The seed is a whole number from 0 to ${count(kMostSeed)}: "${typed.slice(0, 20)}" is not.`);
+    return;
+  }
+  const seed = seedTyped ? Number(typed) : Math.floor(Math.random() * 1e6);
+  $('seed').value = String(seed);
+  seedTyped = false;
+  const input = await randomInput(program, size, seed);
+  if (input) setInput(input, input.random.program);
+}
+
+// The random input of (name, size, seed), from the helper worker; null when a later one was
+// asked for meanwhile.
+async function randomInput(name, size, seed) {
+  const limits = programs.find((p) => p.name === name).limits;
+  const bytes = await ask('generate', [name, size, seed, limits]);
+  if (bytes === null) return null;
+  const input = bytesInput(bytes, `the random input (${size}, seed ${seed})`);
+  return { ...input, random: { program: name, size, seed } };
+}
+
+function listenToRandom() {
+  $('random').addEventListener('click', makeRandom);
+  $('seed').addEventListener('input', () => { seedTyped = true; });
+  $('seed').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') makeRandom();
   });
 }
 
 // --- Running -------------------------------------------------------------------------------
 
 function lock(locked) {
-  for (const id of ['program', 'run', 'open', 'reset']) $(id).disabled = locked;
+  for (const id of ['program', 'run', 'open', 'reset', 'random', 'size', 'seed']) {
+    $(id).disabled = locked;
+  }
   $('stop').disabled = !locked;
   editor.readOnly = locked || Boolean(inputs.get(program).held);
 }
@@ -279,14 +324,16 @@ async function run() {
   try {
     // A copy is handed to the worker: the same input may be run again.
     const result = await runner.run(chosen, bytes.slice().buffer);
-    showResult(chosen, result, total());
+    showResult(chosen, result, total(), bytes);
     setState('done');
+    const answered = result.status === 0 && !result.fault && result.output;
+    setAnswer(chosen, answered ? new Uint8Array(result.output) : null);
   } catch (error) {
     if (error instanceof Stopped) {
       showStopped(chosen, total());
       setState('stopped');
     } else {
-      showResult(chosen, { setupFailed: error.message }, total());
+      showResult(chosen, { setupFailed: error.message }, total(), bytes);
       setState('done');
     }
   }
@@ -319,10 +366,14 @@ async function fetchBytes(path) {
   return response.arrayBuffer();
 }
 
-// The input a program starts with: the link's (bytes), this browser's, or the example.
+// The input a program starts with: the link's ({input, random}, for the program it names),
+// this browser's, or the example.
 async function restore(name, linked) {
   const example = () => bytesInput(examples.get(name), `the example ${name}.in`);
-  if (linked) return bytesInput(linked, "the link's input");
+  if (linked?.input) return bytesInput(linked.input, "the link's input");
+  const kept = savedRandom(name)?.split(' ');
+  const random = linked?.random ?? (kept && { size: kept[0], seed: Number(kept[1]) });
+  if (random) return (await randomInput(name, random.size, random.seed)) ?? example();
   const text = savedText(name);
   if (text !== null) return { text };
   const packed = savedInput(name);
@@ -334,8 +385,23 @@ async function restore(name, linked) {
   }
 }
 
-// What the link opens: {program, input}, input being its bytes or null; or {trouble}, in
-// the page's words, when the link cannot be used. No link at all is {}.
+// Your output as the link or this browser gives it back, or null.
+async function restoreOutput(name, linked) {
+  if (linked) return bytesInput(linked, "the link's output");
+  const packed = savedYours(name);
+  if (packed === null) return null;
+  try {
+    return bytesInput(await unpack(packed), 'your kept output');
+  } catch {
+    return null;
+  }
+}
+
+const kBroken = 'The link is broken: its input is not one this page made (cut short, or edited).';
+
+// What the link opens: {program, input, random, output}, input and output being their
+// bytes or null, random {size, seed} or null; or {trouble}, in the page's words, when the
+// link cannot be used. No link at all is {}.
 async function readLink(names) {
   if (location.hash.length <= 1) return {};
   const link = readFragment(location.hash);
@@ -345,19 +411,23 @@ async function readLink(names) {
     return { trouble: `The link names a program this page does not have, ` +
       `"${shown(link.program)}"; it is not used.` };
   }
-  if (link.input === null) return { program: link.program, input: null };
   if (link.input === '') return { trouble: "The link's input is empty; the link is not used." };
+  let random = null;
+  if (link.size !== null || link.seed !== null) {
+    const seed = /^\d+$/.test(link.seed ?? '') ? Number(link.seed) : -1;
+    if (!kSizes.includes(link.size) || seed < 0 || seed > kMostSeed) return { trouble: kBroken };
+    random = { size: link.size, seed };
+  }
   try {
-    return { program: link.program, input: await unpack(link.input) };
+    const input = link.input === null ? null : await unpack(link.input);
+    const output = link.output === null ? null : await unpack(link.output);
+    return { program: link.program, input, random, output };
   } catch (error) {
     if (error instanceof TooLarge) {
       return { trouble: "The link's input is refused: it would inflate past " +
         `${count(kLinkInputBytes)} bytes, more than a link carries.` };
     }
-    if (error instanceof Broken) {
-      return { trouble: 'The link is broken: its input is not one this page made (cut short, ' +
-        'or edited).' };
-    }
+    if (error instanceof Broken) return { trouble: kBroken };
     throw error;
   }
 }
@@ -375,7 +445,9 @@ async function start() {
   setOwnAddress(true);
   const first = [link.program, savedProgram()].find((name) => names.includes(name)) ?? names[0];
   for (const name of names) {
-    inputs.set(name, await restore(name, name === link.program ? link.input : null));
+    const linked = name === link.program ? link : null;
+    inputs.set(name, await restore(name, linked));
+    restoreYours(name, await restoreOutput(name, linked?.output ?? null));
   }
   for (const name of names) $('program').add(new Option(name, name));
 
@@ -393,6 +465,8 @@ async function start() {
   $('stop').addEventListener('click', stop);
   $('copy').addEventListener('click', copyLink);
   listenToEditor();
+  listenToRandom();
+  listenToYours(keepSoon);
   listenForDrops();
   // Another link pasted into the address bar changes the fragment alone: open it afresh.
   window.addEventListener('hashchange', () => {

@@ -1,7 +1,10 @@
 // What a run left, in words: what its exit status means, the times, standard error and the
-// output file (its first MiB, cut at a line end, and all of it to download). Also the
-// page's own answers when it does not run a line: the notice of a line nested deeper than
-// this browser holds, and a stopped run.
+// output file (its first MiB, cut at a line end, and all of it to download); where the input
+// breaks the rule behind a refusal, and expression's answers beside their switched lines
+// (explain.js); the check of your output against the answer (compare.js). Also the page's
+// own answers when it does not run a line: the notice of a line nested deeper than this
+// browser holds, and a stopped run.
+import { explainRefusal, switchedLines } from './explain.js';
 
 const kShownBytes = 1 << 20;  // more of an output than this is only offered for download
 
@@ -95,21 +98,103 @@ function showError(text) {
   $('stderr').classList.toggle('empty', text === '');
 }
 
-// A run that ended: result is the worker's, total the seconds from Run to now.
-export function showResult(program, result, total) {
+// Where the input breaks the rule, when the program refused it.
+function showWhy(program, input, output) {
+  const why = output && explainRefusal(program, input, output);
+  $('why').hidden = !why;
+  if (!why) return;
+  const answer = new TextDecoder().decode(output).trim();
+  $('why-words').textContent = `Why ${answer}: ${why.words}`;
+  $('why-line').hidden = why.text === undefined;
+  if (why.text !== undefined) {
+    // The line around the place, the place marked.
+    const chars = [...why.text];
+    const at = why.column - 1;
+    const from = Math.max(0, at - 30);
+    const mark = document.createElement('mark');
+    mark.textContent = chars[at] ?? ' ';
+    $('why-line').replaceChildren(`${from > 0 ? '…' : ''}${chars.slice(from, at).join('')}`, mark,
+      `${chars.slice(at + 1, at + 31).join('')}${chars.length > at + 31 ? '…' : ''}`);
+  }
+}
+
+// expression's answers, each beside its line with that query's operator switched, marked.
+function showSwitched(program, input, output) {
+  const view = program === 'expression' && output ? switchedLines(input, output) : null;
+  $('switched-view').hidden = !view || view.rows.length === 0;
+  if ($('switched-view').hidden) return;
+  $('switched').replaceChildren(...view.rows.map(({ before, operator, after, answer }) => {
+    const item = document.createElement('li');
+    const line = document.createElement('code');
+    const mark = document.createElement('mark');
+    mark.textContent = operator;
+    line.append(before, mark, after);
+    item.append(line, ` → ${answer}`);
+    return item;
+  }));
+  $('switched-note').textContent = view.rows.length < view.of
+    ? `The first ${count(view.rows.length)} of ${count(view.of)} answers.` : '';
+}
+
+// A run that ended: result is the worker's, total the seconds from Run to now, input the
+// bytes it ran on.
+export function showResult(program, result, total, input) {
   const [kind, words] = meaning(program, result);
   showVerdict(kind, words, result.setupFailed ? `Total ${seconds(total)}.`
     : `Total ${seconds(total)} from Run to result; the module ran ${seconds(result.seconds)}.`);
   showError(result.err ?? '');
-  showOutput(program, result.output ? new Uint8Array(result.output) : null);
+  const output = result.output ? new Uint8Array(result.output) : null;
+  showOutput(program, output);
+  const answered = kind === 'answered' ? output : null;
+  showWhy(program, input, answered);
+  showSwitched(program, input, answered);
   $('details').hidden = false;
   $('depth-notice').hidden = true;
+}
+
+// The check of your output: null to show none, 'checking' while the worker compares, or
+// the result of compare().
+export function showJudgement(judged) {
+  $('judged').hidden = judged === null;
+  $('wrong-lines').hidden = true;
+  $('differences').replaceChildren();
+  if (judged === null) return;
+  const judgement = $('judgement');
+  judgement.dataset.verdict = judged === 'checking' ? 'checking' : judged.verdict;
+  if (judged === 'checking') {
+    judgement.textContent = 'Your output: checking it against the answer…';
+  } else if (judged.verdict === 'accepted') {
+    judgement.textContent = 'Your output: Accepted. It is the same bytes as the answer.';
+  } else if (judged.verdict === 'presentation') {
+    judgement.textContent = 'Your output: Presentation differs. It holds the same words as ' +
+      'the answer, with other white space:';
+    $('differences').replaceChildren(...judged.differences.map((words) => {
+      const item = document.createElement('li');
+      item.textContent = words;
+      return item;
+    }));
+  } else {
+    judgement.textContent = `Your output: Wrong answer. ${judged.words[0].toUpperCase()}${judged.words.slice(1)}`;
+    $('wrong-lines').hidden = false;
+    showLine('answer', 'The answer', judged.answer);
+    showLine('your', 'Yours', judged.yours);
+  }
+}
+
+// One line of a wrong answer, its word marked.
+function showLine(id, whose, line) {
+  $(`${id}-line-title`).textContent = line.number === 0 ? `${whose}: no line at all`
+    : `${whose}, line ${count(line.number)}${line.column ? `, column ${count(line.column)}` : ', its last'}:`;
+  const mark = document.createElement('mark');
+  mark.textContent = line.word;
+  $(`${id}-line`).replaceChildren(line.before, ...(line.word ? [mark] : []), line.after);
 }
 
 export function showStopped(program, total) {
   showVerdict('stopped', `Stopped: ${program} was ended after ${seconds(total)}, and answered ` +
     'nothing.', '');
   $('details').hidden = true;
+  $('why').hidden = true;
   $('depth-notice').hidden = true;
   offer($('download'), null);
 }
@@ -119,6 +204,7 @@ export function showDepthNotice(depth, limit, input) {
   showVerdict('deep', `Not run: the expression line nests ${count(depth)} deep, deeper than ` +
     `a browser can run (this one holds ${count(limit)}).`, '');
   $('details').hidden = true;
+  $('why').hidden = true;
   $('depth-notice').hidden = false;
   offer($('download'), null);
   downloadUrl = URL.createObjectURL(new Blob([input], { type: kBytes }));
@@ -134,6 +220,7 @@ export function showRunning(program) {
 export function clearResult() {
   showVerdict('', 'Not run yet: press Run, or Ctrl+Enter in the input.', '');
   $('details').hidden = true;
+  $('why').hidden = true;
   $('depth-notice').hidden = true;
   offer($('download'), null);
 }

@@ -1,5 +1,6 @@
 // What this browser keeps for the page (localStorage): the program last chosen, and each
-// program's input in the packed form of its link; or, when the page went away before it had
+// program's input in the packed form of its link (or the size and seed of a random one) and
+// your output beside it; or, when the page went away before it had
 // packed the latest text (packing takes a while), that text as it is, until it is packed.
 // Storage may be turned off or full; the page then works as before, keeping nothing.
 const kPrefix = 'solvers.';
@@ -34,6 +35,12 @@ export function saveInput(program, packed) {
   set(`input.${program}`, packed);
   set(`text.${program}`, null);
 }
+// The size and seed of a random input, "SIZE SEED", kept in place of the packed input.
+export const savedRandom = (program) => get(`random.${program}`);
+export const saveRandom = (program, random) => set(`random.${program}`, random);
+// Your output, packed as an input is, or null.
+export const savedYours = (program) => get(`output.${program}`);
+export const saveYours = (program, packed) => set(`output.${program}`, packed);
 // The text a page that went away left unpacked, or null.
 export const savedText = (program) => get(`text.${program}`);
 export const saveText = (program, text) => set(`text.${program}`, text);

@@ -22,6 +22,12 @@ test('the page holds a phone\'s width', async () => {
   await run(phone);
   assert.ok(await sideways(phone) <= 0, `the page scrolls ${await sideways(phone)} px sideways`);
   await accessible(phone, 'at 390 px');
+  // A verdict with its marked lines, long as they are.
+  await pasteInput(phone, `200\n${'-2147483648 '.repeat(199)}7\n`, 'yours');
+  await phone.waitForFunction(() => document.getElementById('judgement').dataset.verdict === 'wrong');
+  assert.ok(await sideways(phone) <= 0, `a verdict scrolls ${await sideways(phone)} px sideways`);
+  await accessible(phone, 'at 390 px, a verdict');
+  await phone.$eval('#results-title', (title) => title.scrollIntoView());
   await screenshot(phone, 'page-phone.png', false);
   await site.done(phone);
 });
