@@ -7,7 +7,6 @@
 // document.body.dataset.state tells where the page stands, for tests and scripts: loading,
 // ready, running, done or stopped after a run (ready again once the input or the program
 // changes), unserved when opened from a file (index.html sets that one).
-import { measureDepthLimit, nestingDepth } from './depth.js';
 import { heldWords, listenToBox } from './box.js';
 import { kMostSeed, kSizes } from './generators.js';
 import { ask } from './helper.js';
@@ -16,9 +15,9 @@ import {
   Broken, kLinkBytes, kLinkInputBytes, makeFragment, pack, readFragment, TooLarge, unpack,
 } from './link.js';
 import {
-  clearResult, count, showDepthNotice, showResult, showRunning, showStopped,
+  clearResult, count, showResult, showRunning, showStopped,
 } from './results.js';
-import { Stopped } from './runner.js';
+import { Runner, Stopped } from './runner.js';
 import {
   ownAddress, saveInput, saveProgram, saveRandom, saveText, saveYours, savedInput, savedProgram,
   savedRandom, savedText, savedYours, setOwnAddress,
@@ -34,8 +33,7 @@ const examples = new Map();  // program -> the bytes of its bundled example
 // when it is a random input as made
 const inputs = new Map();
 let program = null;          // the one chosen
-let runner = null;           // the worker, once the depth it holds is measured
-let depthLimit = 0;          // the deepest expression line it runs
+let runner = null;           // the worker that runs the modules
 
 const state = () => document.body.dataset.state;
 const setState = (value) => { document.body.dataset.state = value; };
@@ -62,8 +60,6 @@ function showFormat() {
   $('format-out-name').textContent = `${program}.out`;
   setWords($('format-in'), about.input);
   setWords($('format-out'), about.output);
-  $('format-depth').hidden = program !== 'expression' || runner === null;
-  $('depth-limit').textContent = count(depthLimit);
 }
 
 // The chosen program's input, in the editor: text to edit, or the first lines of a held
@@ -304,14 +300,6 @@ async function run() {
   if (!['ready', 'done', 'stopped'].includes(state())) return;
   const chosen = program;
   const bytes = inputBytes(inputs.get(chosen));
-  if (chosen === 'expression') {
-    const depth = nestingDepth(bytes);
-    if (depth > depthLimit) {
-      showDepthNotice(depth, depthLimit, bytes);
-      setState('done');
-      return;
-    }
-  }
   // Focus goes back where it was, the editor or Run; Run is disabled meanwhile, so a key
   // press goes to Stop.
   const back = document.activeElement === editor ? editor : $('run');
@@ -479,8 +467,8 @@ async function start() {
   lock(true);  // until the worker is ready
   $('stop').disabled = true;
 
-  ({ limit: depthLimit, runner } = await measureDepthLimit(names));
-  showFormat();
+  runner = new Runner(names);
+  await runner.start();
   lock(false);
   setState('ready');
 }

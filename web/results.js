@@ -1,9 +1,8 @@
 // What a run left, in words: what its exit status means, the times, standard error and the
 // output file (its first MiB, cut at a line end, and all of it to download); where the input
 // breaks the rule behind a refusal, and expression's answers beside their switched lines
-// (explain.js); the check of your output against the answer (compare.js). Also the page's
-// own answers when it does not run a line: the notice of a line nested deeper than this
-// browser holds, and a stopped run.
+// (explain.js); the check of your output against the answer (compare.js). Also a stopped
+// run, which answered nothing.
 import { explainRefusal, switchedLines } from './explain.js';
 
 const kShownBytes = 1 << 20;  // more of an output than this is only offered for download
@@ -29,10 +28,6 @@ function offer(link, bytes, name) {
 // grammar or fault, for the page's style and for scripts.
 function meaning(program, result) {
   if (result.setupFailed) return ['fault', `The module could not start: ${result.setupFailed}.`];
-  if (result.fault?.stack) {
-    return ['fault', `Fault: this browser's stack ran out (${result.fault.message}); ` +
-      'nothing was answered.'];
-  }
   if (result.fault) return ['fault', `Fault: the module stopped (${result.fault.message}).`];
   const status = result.status;
   if (status === 0) return ['answered', 'Answered (exit status 0).'];
@@ -149,7 +144,6 @@ export function showResult(program, result, total, input) {
   showWhy(program, input, answered);
   showSwitched(program, input, answered);
   $('details').hidden = false;
-  $('depth-notice').hidden = true;
 }
 
 // The check of your output: null to show none, 'checking' while the worker compares, or
@@ -195,22 +189,7 @@ export function showStopped(program, total) {
     'nothing.', '');
   $('details').hidden = true;
   $('why').hidden = true;
-  $('depth-notice').hidden = true;
   offer($('download'), null);
-}
-
-// The line of `input` nests `depth` deep, deeper than `limit`, what this browser holds.
-export function showDepthNotice(depth, limit, input) {
-  showVerdict('deep', `Not run: the expression line nests ${count(depth)} deep, deeper than ` +
-    `a browser can run (this one holds ${count(limit)}).`, '');
-  $('details').hidden = true;
-  $('why').hidden = true;
-  $('depth-notice').hidden = false;
-  offer($('download'), null);
-  downloadUrl = URL.createObjectURL(new Blob([input], { type: kBytes }));
-  const link = $('depth-input');
-  link.href = downloadUrl;
-  link.download = 'expression.in';
 }
 
 export function showRunning(program) {
@@ -221,6 +200,5 @@ export function clearResult() {
   showVerdict('', 'Not run yet: press Run, or Ctrl+Enter in the input.', '');
   $('details').hidden = true;
   $('why').hidden = true;
-  $('depth-notice').hidden = true;
   offer($('download'), null);
 }

@@ -1,7 +1,7 @@
 // Runs the programs' WebAssembly modules, off the page's thread. The page first sends
 // {load: [PROGRAM...]} and gets back {loaded: true} once every module is compiled, or
 // {loadFailed}. Then, for each run, it sends {program, input} and gets back {status,
-// output, err, seconds, fault}, fault ({stack, message}) being set when the module did not
+// output, err, seconds, fault}, fault ({message}) being set when the module did not
 // end by itself; or {setupFailed} when the module could not start. The module sees one
 // folder, holding PROGRAM.in; the WASI calls are the shim's (@bjorn3/browser_wasi_shim),
 // with files held in memory.
@@ -96,13 +96,10 @@ async function run(program, input) {
       status = wasi.start(instance);
     } catch (error) {
       // abort() traps: the run ended as by the abort signal, after the program's own report.
-      // Anything else is a fault of the run, named as the browser names it; the engine's
-      // stack running out is told apart (Chromium and Safari say "call stack", Firefox
-      // "too much recursion").
+      // Anything else is a fault of the run, named as the browser names it.
       status = 134;
       if (!(error instanceof WebAssembly.RuntimeError && /unreachable/i.test(error.message))) {
-        const message = String(error.message);
-        fault = { stack: /call stack|recursion/i.test(message), message };
+        fault = { message: String(error.message) };
       }
     }
     const seconds = (performance.now() - started) / 1000;

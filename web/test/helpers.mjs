@@ -203,8 +203,7 @@ export async function shown(page) {
       err: $('details').hidden ? null : $('stderr').textContent,
       note: $('output-note').textContent,
       text: $('output').textContent,
-      why: !$('why') || $('why').hidden ? null : $('why-words').textContent,
-      notice: !$('depth-notice') || $('depth-notice').hidden ? null : $('depth-notice').textContent,
+      why: $('why').hidden ? null : $('why-words').textContent,
       output,
     };
   });

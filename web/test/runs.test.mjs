@@ -1,7 +1,8 @@
 // Runs: the controls locked during a run, focus on Stop; Stop ends a 64 MiB run and the
 // fresh worker answers the same input whole, its output cut at a line end with exact sizes;
 // a reload during a run; the words of a refusal and of the grammar report; a line of long
-// numbers wrapped at blanks only.
+// numbers wrapped at blanks only; expression's deepest lines, answered on the browser's own
+// stack.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
@@ -94,5 +95,21 @@ test('long numbers stay whole: a line of them wraps at its blanks only', async (
     return { split, lines: Math.round(pre.scrollHeight / lineHeight) };
   });
   assert.ok(broken.split === 0 && broken.lines > 1, JSON.stringify(broken));
+  await site.done(page);
+});
+
+test("expression's deepest lines are answered in the browser, pasted as a person pastes", async () => {
+  const page = await site.open();
+  await choose(page, 'expression');
+  // 262,141 levels around 1*1, the '*' switched: 1+1.
+  const depth = 262141;
+  await pasteInput(page, `${'('.repeat(depth)}1*1${')'.repeat(depth)}\n1\n${depth + 2}\n`);
+  let result = await run(page);
+  assert.deepEqual([result.kind, result.text], ['answered', '2\n'], result.verdict);
+  // The longest line the grammar refuses where a factor must start.
+  await pasteInput(page, `${'('.repeat(524286)}\n`);
+  result = await run(page);
+  assert.ok(result.kind === 'grammar' && result.err.startsWith('Assertion failed: ptr < n && ' +
+    "(s[ptr] >= '0' && s[ptr] <= '9' || s[ptr] == '(')"), `${result.verdict}: ${result.err}`);
   await site.done(page);
 });
