@@ -58,8 +58,18 @@ inline void (*keepAnswered)() = cutOutputBack;
   fail(what.c_str());
 }
 
+// Refuses a file the run cannot use, for `reason`, an errno value taken before the message is
+// made, which may allocate: "cannot open PROGRAM.in: No such file or directory".
+[[noreturn]] inline void refuseFile(const char* cannot, const std::string& file, int reason) {
+  reject(cannot + file + ": " + std::strerror(reason));
+}
+
 [[noreturn]] inline void cannotRead() {
-  reject("cannot read " + kInput + ": " + std::strerror(readError()));
+  refuseFile("cannot read ", kInput, readError());
+}
+
+[[noreturn]] inline void cannotWrite(int reason) {
+  refuseFile("cannot write ", kOutput, reason);
 }
 
 // Runs where operator new would throw, also inside the standard library, which would
@@ -79,23 +89,14 @@ inline void bindFiles() {
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
   // Binary, so that every byte arrives: Windows' text mode would end the file at a 0x1A.
-  if (!std::freopen(kInput.c_str(), "rb", stdin)) {
-    const int reason = errno;  // before the message allocates
-    reject("cannot open " + kInput + ": " + std::strerror(reason));
-  }
+  if (!std::freopen(kInput.c_str(), "rb", stdin)) refuseFile("cannot open ", kInput, errno);
   if (firstReadError() != 0) cannotRead();
-  if (!std::freopen(kOutput.c_str(), "w", stdout)) {
-    const int reason = errno;
-    reject("cannot create " + kOutput + ": " + std::strerror(reason));
-  }
+  if (!std::freopen(kOutput.c_str(), "w", stdout)) refuseFile("cannot create ", kOutput, errno);
   answering = true;
 }
 
 // Ends the answer: a write that failed (a full disk, a file-size limit) must not end the
 // run in success.
 inline void finishOutput() {
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    const int reason = errno;
-    reject("cannot write " + kOutput + ": " + std::strerror(reason));
-  }
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) cannotWrite(errno);
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "files.hpp"
@@ -24,19 +23,11 @@ namespace {
 
 constexpr std::size_t kMaxLine = kCapacity - 2;  // a line of n characters makes at most n + 2 nodes
 
-[[noreturn]] void cannotWrite(int reason) {
-  reject(std::string("cannot write expression.out: ") + std::strerror(reason));
-}
-
-// Reads the first line, without its line feed or a carriage return right before that, as
-// text mode reads a CR LF; a carriage return that ends the input is a byte of the line. The
-// read is bounded, so a line too long for the node store is never held whole.
+// The first line. The read is bounded, so a line too long for the node store is never
+// held whole.
 std::string readExpressionLine() {
   std::string line;
-  bool fed = false;
-  const bool fits = readLine(line, kMaxLine + 1, fed);  // the longest line and a carriage return
-  if (fits && fed && !line.empty() && line.back() == '\r') line.pop_back();
-  if (!fits || line.size() > kMaxLine) {
+  if (!readLine(line, kMaxLine)) {
     reject("the expression line is longer than " + std::to_string(kMaxLine) + " characters");
   }
   return line;
