@@ -5,10 +5,11 @@
 #include <cstddef>
 #include <string>
 
-// Reads the first line into `line`, without its line feed; `fed` tells whether a line feed
-// ended it, rather than the end of the input. False when it is longer than `capacity`
-// bytes: it is then never read further.
-bool readLine(std::string& line, std::size_t capacity, bool& fed);
+// Reads the first line into `line` as text mode reads it: without its line feed, or a
+// carriage return right before that (a CR LF); a carriage return that ends the input is a
+// byte of the line. False when it is longer than `capacity` bytes: it is then never read
+// further.
+bool readLine(std::string& line, std::size_t capacity);
 
 // Whether nothing but white space is left of the input.
 bool atEnd();

@@ -51,13 +51,11 @@ int newNode(char op) {
 void addOperand(int v, int c) {
   if (!kept(c)) return;
   Node& node = t[v];
-  const int x = t[c].value;
+  const long long x = t[c].value;
   if (c == v + 1) {
-    node.value = x;
-  } else if (node.op == '+') {
-    node.value = node.value + x >= P ? node.value + x - P : node.value + x;
+    node.value = static_cast<int>(x);
   } else {
-    node.value = static_cast<int>(static_cast<long long>(x) * node.value % P);
+    node.value = static_cast<int>(node.op == '+' ? (node.value + x) % P : x * node.value % P);
   }
 }
 

@@ -34,17 +34,10 @@ Pair dfs(int v, int C, int D) {
   if (c == 0) return top > 0 ? pending[--top] : Pair{};  // a number leaf; the last has no next
   if (c == 1) return {C, D};  // no operator, and the operand's context is the node's own
   auto a = [&](int j) { return t[operandsOf[j]].value; };
-  // Operand 0 is the next node, whose context is returned; operand j's goes j - 1 slots
-  // below the new top, so that it is on top once the subtrees before it are done.
-  top += c - 1;
-  Pair first{};
-  auto keep = [&](int j, Pair context) {
-    if (j == 0) {
-      first = context;
-    } else {
-      pending[top - j] = context;
-    }
-  };
+  // Operand j's context goes j slots below the new top: operand 0's, the next node's, is
+  // returned at once, and each later operand's is on top once the subtrees before it are done.
+  Pair* context = pending + top + c - 1;  // context[-j] is operand j's
+  top += c;
 
   if (t[v].op == '+') {
     // The other operands add S - a(j) to D. Switching the '+' in front of operand j merges
@@ -57,9 +50,9 @@ Pair dfs(int v, int C, int D) {
         const std::uint64_t x = (S + 2 * u(P) - before - aj + before * aj % P) % P;
         ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * x + u(D));
       }
-      keep(j, {C, reduced(u(C) * ((S + u(P) - aj) % P) + u(D))});
+      context[-j] = {C, reduced(u(C) * ((S + u(P) - aj) % P) + u(D))};
     }
-    return first;
+    return pending[--top];
   }
 
   // In a product the other operands multiply C: those before j (prefix) and those after it
@@ -73,10 +66,10 @@ Pair dfs(int v, int C, int D) {
       ifChanged[operandsOf.operatorAt(j)] = reduced(u(C) * ((prefix + u(suffix[j])) % P) + u(D));
     std::uint64_t Cj = u(C) * prefix % P;
     if (j + 1 < c) Cj = Cj * u(suffix[j + 1]) % P;
-    keep(j, {static_cast<int>(Cj), D});
+    context[-j] = {static_cast<int>(Cj), D};
     prefix = prefix * u(a(j)) % P;
   }
-  return first;
+  return pending[--top];
 }
 
 void answerEveryOperator(int root) {
