@@ -80,6 +80,14 @@ int main() {
   // exactly the complete answer lines; a write that fails then is not reported, since the
   // problem found first is.
   keepAnswered = [] { flushAnswers(); };
+#ifndef _WIN32  // where a line-buffered stream is one, and the smallest stacks are
+  // A line the grammar refuses gets the C library's assertion report on standard error,
+  // which, unbuffered, formats through 8 KiB in the frame: more than a judge's smallest
+  // stack leaves beside a large environment. Line-buffered, it formats into this buffer,
+  // and the report's line feed writes it.
+  static char reportLine[1024];
+  std::setvbuf(stderr, reportLine, _IOLBF, sizeof reportLine);
+#endif
   bindFiles();
   startAnswers();
 

@@ -38,8 +38,8 @@ void readDigits(std::string& word, const char* stem, int number) {
     pass(i);
     if (i < count) break;
   }
-  // A read error ends the input early; what was read up to it is not the input.
-  if (count == 0 && readError() != 0) cannotRead();
+  // After a read error, what was read is not the input, even a word that ended before it.
+  if (readError() != 0) cannotRead();
   const int c = count == 0 ? EOF : from[i];
   if (!word.empty() && (c == EOF || isBlank(c))) return;
   if (c != EOF) pass(1);

@@ -105,10 +105,17 @@ class Program {
   void expectWriteCutBack(const std::string& input, unsigned long limit,
                           const std::string& left) const;
 
+  // A read that fails part way through the input (strace fails the read of `input`, padded
+  // past the reader's first block, that would find its end): status 1, the one line
+  // "<name>: cannot read <name>.in: Input/output error", and never an answer made from what
+  // was read before. Skipped under an emulator, whose reads are its own.
+  void expectReadErrorRefused(const std::string& input) const;
+
   // The file problems every program refuses: a missing input file (the output file is
   // then not created, and an existing one is left alone), an input that is a folder (an
   // existing output is left alone there too), an output that is a folder, an output on a
-  // full disk (/dev/full), and a file-size limit of one byte (its answer must be longer).
+  // full disk (/dev/full), a read that fails part way, and a file-size limit of one byte
+  // (its answer must be longer).
   // On Windows the folders are refused with Windows' reasons; under an emulator the
   // file-size limit is left out.
   void expectFileProblemsRefused(const std::string& validInput) const;

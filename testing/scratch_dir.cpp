@@ -79,9 +79,13 @@ std::optional<std::string> ScratchDir::read(const std::string& name) const {
 
 RunResult ScratchDir::run(const std::string& executable, const std::string& program,
                           const RunOptions& options) const {
-  if (!emulated()) return runOnce({executable}, program, options);
+  if (!emulated()) {
+    std::vector<std::string> command = options.wrapper;
+    command.push_back(executable);
+    return runOnce(command, program, options);
+  }
   if (options.stack_limit_bytes || options.address_space_bytes || options.file_size_bytes ||
-      options.process_limit) {
+      options.process_limit || !options.wrapper.empty()) {
     throw std::logic_error("a POSIX limit on a program under an emulator falls on the emulator");
   }
   // About once in a few thousand starts Wine fails to start a program: exit status 1,

@@ -27,6 +27,7 @@ struct RunOptions {
   // root from it, so a test run as root runs the program as user nobody.
   std::optional<unsigned long> process_limit;
   std::size_t environment_bytes = 0;  // when not 0, its one environment variable, this long
+  std::vector<std::string> wrapper;   // a command the program runs under (strace), if any
 };
 
 constexpr unsigned long kUnlimited = ~0UL;  // RLIM_INFINITY, for any of the limits

@@ -51,6 +51,7 @@ inline void (*keepAnswered)() = cutOutputBack;
   const auto length =
       static_cast<std::size_t>(std::snprintf(line, sizeof line, "%s: %s\n", kProgram, what));
   std::fwrite(line, 1, length < sizeof line ? length : sizeof line - 1, stderr);
+  std::fflush(stderr);  // _Exit flushes nothing, and a program may buffer standard error
   std::_Exit(1);
 }
 

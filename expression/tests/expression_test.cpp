@@ -228,6 +228,17 @@ TEST(ExpressionGrammar, EachMalformedLineFailsItsCheck) {
   for (const char* line : {"2(3)", "1 +2", "12a", "(1)(2)", "1-2", "1+2\x1a"})
     expectCheckFails(line, kAfterFactor);
 
+  // The report needs no more stack than an answer: under a judge's smallest stack, beside
+  // an environment that takes most of it, the C library must not format it in the frame.
+  if (!testing_support::kSanitized && !testing_support::emulated()) {
+    RunOptions small;
+    small.stack_limit_bytes = 64 << 10;
+    small.environment_bytes = 48000;
+    for (int run = 0; run < 10; ++run) {
+      for (const char* line : {"1+", "(1", "2(3)"})
+        expectCheckFails(line, failingCheck(line), small);
+    }
+  }
   // A carriage return ends a line only before its line feed: one that ends the file is a
   // byte of the line.
   expectInputFailsCheck("15\r", kAfterFactor);
