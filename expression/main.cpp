@@ -46,9 +46,7 @@ void prepareTables(std::size_t length) {
 
 // Why the 1-based position p names no operator the parser consumed.
 std::string notAnOperator(int p, int parsedTo) {
-  if (p < 1 || p > n) {
-    return "which is outside the line of " + std::to_string(n) + " characters";
-  }
+  if (p < 1 || p > n) return "which is outside the line of " + std::to_string(n) + " characters";
   if (p - 1 == parsedTo) return "which holds the unmatched ')' where the expression ends";
   if (p - 1 > parsedTo) {
     return "which is after the unmatched ')' at position " + std::to_string(parsedTo + 1) +

@@ -100,10 +100,8 @@ void openLevel() {
 int parseNumber() {
   const int v = newNode(0);
   int value = 0;
-  while (ptr < n && s[ptr] >= '0' && s[ptr] <= '9') {
+  for (; ptr < n && s[ptr] >= '0' && s[ptr] <= '9'; ++ptr)
     value = static_cast<int>((value * 10LL + (s[ptr] - '0')) % P);
-    ++ptr;
-  }
   if (kept(v)) t[v].value = value;
   return v;
 }
