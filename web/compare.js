@@ -10,11 +10,11 @@
 // lines and columns count from 1, columns in characters. One pass over each output, no copy
 // of it (but one without CRs, when CR LF line ends are the difference): fit for outputs of
 // tens of MiB, in a worker.
+import { decode, visible } from './shown.js';
 
 const kLineFeed = 0x0a;
 const kReturn = 0x0d;
 const isSpace = (b) => b === 0x20 || (b >= 0x09 && b <= 0x0d);
-const decoder = new TextDecoder('utf-8');
 const count = (n) => n.toLocaleString('en-US');
 const kMostDifferences = 3;  // the lines told apart; more are counted
 
@@ -52,6 +52,14 @@ function lineCount(bytes) {
   return bytes.length > 0 && bytes[bytes.length - 1] !== kLineFeed ? lines + 1 : lines;
 }
 
+// The line of an output's last word, or 0 when it has none.
+function lastWordLine(bytes) {
+  let last = bytes.length;
+  while (last > 0 && isSpace(bytes[last - 1])) last -= 1;
+  if (last === 0) return 0;
+  return lineCount(bytes.subarray(0, last));
+}
+
 function lineEnd(bytes, from) {
   const end = bytes.indexOf(kLineFeed, from);
   return end < 0 ? bytes.length : end;
@@ -59,45 +67,51 @@ function lineEnd(bytes, from) {
 
 // A line of an output as the page shows it: about 80 characters around the word, which is
 // marked ({number, column, before, word, after}); at the end of an output, its last line.
-function shownLine(bytes, word, lastLine) {
+// An output that ends (word null) shows the line of its last word, or none when it has none.
+function shownLine(bytes, word, last) {
   if (word === null) {
-    const start = bytes.lastIndexOf(kLineFeed, bytes.length - 2) + 1;
-    const text = decoder.decode(bytes.subarray(start, lineEnd(bytes, start)));
-    return { number: lastLine, column: null, before: clip(text, true), word: '', after: '' };
+    if (last === null) return { number: 0, column: null, before: '', word: '', after: '' };
+    const text = decode(bytes.subarray(last.lineStart, lineEnd(bytes, last.end)));
+    return { number: last.line, column: null, before: clip(text, true), word: '', after: '' };
   }
   const end = lineEnd(bytes, word.end);
-  const before = decoder.decode(bytes.subarray(word.lineStart, word.start));
-  const text = decoder.decode(bytes.subarray(word.start, word.end));
+  const before = decode(bytes.subarray(word.lineStart, word.start));
+  const text = [...decode(bytes.subarray(word.start, word.end))];
   return {
     number: word.line,
     column: [...before].length + 1,
     before: clip(before, true),
-    word: text.length > 40 ? `${text.slice(0, 39)}…` : text,
-    after: clip(decoder.decode(bytes.subarray(word.end, Math.min(end, word.end + 200))), false),
+    word: visible(text.length > 40 ? `${text.slice(0, 39).join('')}…` : text.join('')),
+    after: clip(decode(bytes.subarray(word.end, Math.min(end, word.end + 200))), false),
   };
 }
 
+// About 32 characters of a text, cut at its start or its end, with what cannot be seen
+// written as escapes.
 function clip(text, keepEnd) {
-  if (text.length <= 32) return text;
-  return keepEnd ? `…${text.slice(-31)}` : `${text.slice(0, 31)}…`;
+  const chars = [...text];
+  if (chars.length <= 32) return visible(text);
+  return keepEnd ? `…${visible(chars.slice(-31).join(''))}` : `${visible(chars.slice(0, 31).join(''))}…`;
 }
 
 const quoted = (line) => `"${line.word}"`;
 
-function wrong(answer, yours, a, y) {
+// a and y are the first words that differ, null where an output has ended; lastA and lastY
+// the words before them, null at the start.
+function wrong(answer, yours, a, y, lastA, lastY) {
   const answerLines = lineCount(answer);
   const yourLines = lineCount(yours);
-  const shownAnswer = shownLine(answer, a, answerLines);
-  const shownYours = shownLine(yours, y, yourLines);
+  const shownAnswer = shownLine(answer, a, lastA);
+  const shownYours = shownLine(yours, y, lastY);
+  const goesOn = (line) => `${quoted(line)} at line ${count(line.number)}, column ${count(line.column)}`;
   let words;
   if (y === null) {
-    words = `your output ends after line ${count(yourLines)} of ${count(answerLines)}: the ` +
-      `answer goes on with ${quoted(shownAnswer)} at line ${count(shownAnswer.number)}, column ` +
-      `${count(shownAnswer.column)}.`;
+    words = (lastY === null ? 'your output has no words at all'
+      : `your output ends after line ${count(lastY.line)} of ${count(lastWordLine(answer))}`) +
+      `: the answer goes on with ${goesOn(shownAnswer)}.`;
   } else if (a === null) {
-    words = `your output goes on after the answer's end (line ${count(answerLines)}), with ` +
-      `${quoted(shownYours)} at line ${count(shownYours.number)}, column ` +
-      `${count(shownYours.column)}.`;
+    words = (lastA === null ? 'the answer has no words at all' : 'your output goes on after ' +
+      `the answer's end (line ${count(lastA.line)})`) + `, with ${goesOn(shownYours)}.`;
   } else {
     const same = shownAnswer.number === shownYours.number && shownAnswer.column === shownYours.column;
     words = `line ${count(shownYours.number)}, column ${count(shownYours.column)}: your output ` +
@@ -177,7 +191,7 @@ function whiteSpace(answer, yours) {
     y = nextYours();
     if (a === null) break;
     if (a.line !== y.line) {
-      const word = decoder.decode(answer.subarray(a.start, Math.min(a.end, a.start + 40)));
+      const word = visible(decode(answer.subarray(a.start, Math.min(a.end, a.start + 40))));
       differences.push(`"${word}" stands on line ${count(y.line)} of your output and on line ` +
         `${count(a.line)} of the answer: the lines break elsewhere before it`);
       return differences;
@@ -230,6 +244,8 @@ export function compare(answer, yours) {
   if (sameBytes(answer, yours)) return { verdict: 'accepted' };
   const nextAnswer = cursor(answer);
   const nextYours = cursor(yours);
+  let lastA = null;
+  let lastY = null;
   for (;;) {
     const a = nextAnswer();
     const y = nextYours();
@@ -237,7 +253,9 @@ export function compare(answer, yours) {
       return { verdict: 'presentation', differences: whiteSpace(answer, yours) };
     }
     if (a === null || y === null || !sameBytes(answer, yours, a.start, a.end, y.start, y.end)) {
-      return wrong(answer, yours, a, y);
+      return wrong(answer, yours, a, y, lastA, lastY);
     }
+    lastA = a;
+    lastY = y;
   }
 }

@@ -2,31 +2,24 @@
 // that made transformation answer NO or crypt answer impossible, and expression's answers
 // beside their lines with the query's operator switched. Pure functions of the bytes.
 
-const decoder = new TextDecoder('utf-8');
+import { decode, visible } from './shown.js';
 
-// The integers of a text, or null where a token is none (the program then refused it).
-function integers(bytes) {
-  const tokens = decoder.decode(bytes).split(/[ \t\n\v\f\r]+/).filter((t) => t !== '');
-  const values = tokens.map(Number);
+// The integers a program reads from a text: the first `count(first)` tokens, where `first`
+// is the first token's value (what follows them is never read); null where one of those is
+// no integer (the program then refused it).
+function integers(bytes, count) {
+  const tokens = decode(bytes).split(/[ \t\n\v\f\r]+/).filter((t) => t !== '');
+  const first = tokens.length > 0 ? Number(tokens[0]) : null;
+  if (first === null) return [];
+  const values = Number.isInteger(first) ? tokens.slice(0, count(first)).map(Number) : [first];
   return values.every(Number.isInteger) ? values : null;
-}
-
-// The first character of a text for the page's words: itself when printable, else its code
-// (\xNN); null for bytes that are not UTF-8.
-function shown(text) {
-  const code = text.codePointAt(0);
-  if (code === 0xfffd) return null;
-  if (code < 0x20 || code === 0x7f || (code >= 0x80 && code < 0xa0)) {
-    return `\\x${code.toString(16).padStart(2, '0')}`;
-  }
-  return String.fromCodePoint(code);
 }
 
 // Why transformation answered NO: the first position, in input order, whose target is below
 // its initial value; failing that, the first whose target is no initial value. null when no
 // position breaks a rule.
 function transformationRefusal(input) {
-  const values = integers(input);
+  const values = integers(input, (n) => 1 + 2 * n);
   if (values === null || values.length < 1) return null;
   const n = values[0];
   const initial = values.slice(1, 1 + n);
@@ -70,13 +63,15 @@ function cryptRefusal(input) {
         i += 2;  // the syllable is removed, its "a" no key letter of its own
         continue;
       }
-      const text = decoder.decode(input.subarray(start, end));
-      const column = [...decoder.decode(input.subarray(start, at))].length + 1;
+      const text = decode(input.subarray(start, end));
+      const column = [...decode(input.subarray(start, at))].length + 1;
       const expected = at === i + 1 ? 'f' : 'a';
-      const found = at < end ? shown(decoder.decode(input.subarray(at, Math.min(at + 4, end)))) : null;
+      // The character there: a slice of bytes always decodes to one at least.
+      const found = at < end ? [...decode(input.subarray(at, Math.min(at + 4, end)))][0] : null;
+      const byte = `the byte \\x${(input[at] ?? 0).toString(16).padStart(2, '0')}`;
       const there = at >= end ? 'the line ends there'
-        : found === null ? `the byte \\x${input[at].toString(16).padStart(2, '0')} stands there`
-          : found === ' ' ? 'a blank stands there' : `"${found}" stands there`;
+        : found === '\ufffd' ? `${byte} stands there`
+          : found === ' ' ? 'a blank stands there' : `"${visible(found)}" stands there`;
       const role = expected === 'f' ? 'the start of' : 'the end of';
       return {
         line, column, expected, text,
@@ -93,7 +88,7 @@ function cryptRefusal(input) {
 // The place where the input breaks the rule behind a refusal, {words, ...}, or null: for
 // transformation's NO and crypt's impossible.
 export function explainRefusal(program, input, output) {
-  const text = decoder.decode(output);
+  const text = decode(output);
   if (program === 'transformation' && text === 'NO') return transformationRefusal(input);
   if (program === 'crypt' && text === 'impossible\n') return cryptRefusal(input);
   return null;
@@ -111,11 +106,11 @@ export function switchedLines(input, output, most = 100) {
   const rest = input.subarray(end + 1);
   if (end > 0 && input[end - 1] === 0x0d && end < input.length) end -= 1;  // CR LF
   if (end > kSwitchedLine) return null;
-  const line = decoder.decode(input.subarray(0, end));
-  const numbers = integers(rest);
+  const line = decode(input.subarray(0, end));
+  const numbers = integers(rest, (k) => 1 + Math.max(0, k));
   if (numbers === null) return null;
   const k = numbers.length > 0 ? Math.max(0, numbers[0]) : 0;
-  const answers = decoder.decode(output).split('\n');
+  const answers = decode(output).split('\n');
   const queries = numbers.slice(1, 1 + k);
   if (answers.pop() !== '' || answers.length !== k || queries.length !== k) return null;
   const rows = [];

@@ -4,6 +4,7 @@
 // (explain.js); the check of your output against the answer (compare.js). Also a stopped
 // run, which answered nothing.
 import { explainRefusal, switchedLines } from './explain.js';
+import { visible } from './shown.js';
 
 const kShownBytes = 1 << 20;  // more of an output than this is only offered for download
 
@@ -107,9 +108,9 @@ function showWhy(program, input, output) {
     const at = why.column - 1;
     const from = Math.max(0, at - 30);
     const mark = document.createElement('mark');
-    mark.textContent = chars[at] ?? ' ';
-    $('why-line').replaceChildren(`${from > 0 ? '…' : ''}${chars.slice(from, at).join('')}`, mark,
-      `${chars.slice(at + 1, at + 31).join('')}${chars.length > at + 31 ? '…' : ''}`);
+    mark.textContent = visible(chars[at] ?? ' ');
+    $('why-line').replaceChildren(`${from > 0 ? '…' : ''}${visible(chars.slice(from, at).join(''))}`,
+      mark, `${visible(chars.slice(at + 1, at + 31).join(''))}${chars.length > at + 31 ? '…' : ''}`);
   }
 }
 
@@ -141,8 +142,15 @@ export function showResult(program, result, total, input) {
   const output = result.output ? new Uint8Array(result.output) : null;
   showOutput(program, output);
   const answered = kind === 'answered' ? output : null;
-  showWhy(program, input, answered);
-  showSwitched(program, input, answered);
+  // The page's own readings come beside the result: one that fails is left out, the result
+  // stands.
+  for (const reading of [showWhy, showSwitched]) {
+    try {
+      reading(program, input, answered);
+    } catch {
+      reading(program, input, null);
+    }
+  }
   $('details').hidden = false;
 }
 

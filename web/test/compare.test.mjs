@@ -59,6 +59,18 @@ test('a wrong answer names the first differing word, its line and column, and bo
   result = judge('1\n2\n', '1\n2\n3\n');
   assert.equal(result.words,
     'your output goes on after the answer\'s end (line 2), with "3" at line 3, column 1.');
+  // Empty lines are no lines of words: the line of the last word is what ends.
+  result = judge('1\n2\n3\n', '1\n2\n\n\n');
+  assert.equal(result.words,
+    'your output ends after line 2 of 3: the answer goes on with "3" at line 3, column 1.');
+  result = judge('7 8 9 ', '  \n');
+  assert.equal(result.words,
+    'your output has no words at all: the answer goes on with "7" at line 1, column 1.');
+  // What cannot be seen is written as an escape: a byte order mark, a NUL.
+  assert.equal(compare(Buffer.from('YES\n0\n'), Buffer.from('\ufeffYES\n0\n')).words,
+    'line 1, column 1: your output has "\\u{feff}YES" where the answer has "YES".');
+  assert.equal(judge('2\n', '2\0\n').words,
+    'line 1, column 1: your output has "2\\x00" where the answer has "2".');
   result = judge('1\n2\n', '1 3\n2\n5\n');
   assert.equal(result.words, 'line 1, column 3: your output has "3" where the answer has "2" ' +
     '(its line 2, column 1). Your output has 3 lines, 1 more than the answer\'s 2.');

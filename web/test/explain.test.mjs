@@ -16,6 +16,8 @@ test('transformation: the first position below its initial value, else the first
   assert.deepEqual(why('3\n-1 2 2\n-1 3 2\n'), { position: 2, rule: 'absent',
     words: "position 2's target, 3, is no initial value: no position starts with 3." });
   assert.equal(explainRefusal('transformation', b('2\n1 2\n2 2\n'), b('YES\n1\n1 2\n')), null);
+  // What follows the last value the program reads is never read.
+  assert.equal(why('2\n2 1\n1 2\nhello\n').position, 1);
 });
 
 test('crypt: the line and column where "fa" was expected, and what stands there', () => {
@@ -27,9 +29,13 @@ test('crypt: the line and column where "fa" was expected, and what stands there'
     ['afafa\n', 1, 6, 'f', 'the line ends there'],
     ['hé efx\n', 1, 6, 'a', '"x" stands there'],  // é is one character
     ['e\x01', 1, 2, 'f', '"\\x01" stands there'],
+    // A byte order mark is a character where it stands, and is shown as one.
+    ['y\ufeff\n', 1, 2, 'f', '"\\u{feff}" stands there'],
+    ['a\ufefffa\n', 1, 2, 'f', '"\\u{feff}" stands there'],
+    [Buffer.from([0xef, 0xbb, 0xbf, 0x79, 0xff]), 1, 3, 'f', 'the byte \\xff stands there'],
   ];
   for (const [input, line, column, expected, there] of cases) {
-    const found = why(input);
+    const found = explainRefusal('crypt', Buffer.from(input), b('impossible\n'));
     assert.deepEqual([found.line, found.column, found.expected], [line, column, expected], input);
     assert.ok(found.words.startsWith(`line ${line}, column ${column}: "${expected}" was expected`) &&
       found.words.endsWith(`but ${there}.`), found.words);
@@ -50,4 +56,6 @@ test('expression: each answer beside its line with that operator switched', () =
   const long = `${'1+'.repeat(kSwitchedLine / 2)}1\n1\n2\n`;
   assert.equal(switchedLines(b(long), b('1\n')), null, 'a line too long to show');
   assert.equal(switchedLines(b('5\n'), b('')).rows.length, 0);
+  // What follows the last query is never read.
+  assert.equal(switchedLines(b('2*(3+4)*5\n3\n2 5 8 extra\n'), b('37\n120\n19\n')).rows.length, 3);
 });
