@@ -37,7 +37,11 @@ export const kLinkInputBytes = 2 * kLinkBytes * kMostDeflated;
 export class Broken extends Error {}
 export class TooLarge extends Error {}
 
-// The bytes of a packed text. Inflation stops at the cap, holding no more than one chunk
+// The packed bytes go to the decompressor this many at a time: inflated, a piece is 4 MiB at
+// most, so that inflation stops near the cap and never holds the page for long.
+const kFeedBytes = 4 << 10;
+
+// The bytes of a packed text. Inflation stops at the cap, holding no more than one piece
 // past it.
 export async function unpack(text) {
   let packed;
@@ -49,8 +53,16 @@ export async function unpack(text) {
   } catch {
     throw new Broken('it is not base64url');
   }
-  const reader = new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate-raw'))
-    .getReader();
+  const inflate = new DecompressionStream('deflate-raw');
+  const writer = inflate.writable.getWriter();
+  const reader = inflate.readable.getReader();
+  // Each piece is taken only once the one before is inflated and read.
+  (async () => {
+    for (let at = 0; at < packed.length; at += kFeedBytes) {
+      await writer.write(packed.subarray(at, at + kFeedBytes));
+    }
+    await writer.close();
+  })().catch(() => {});  // a failure comes out of the reader too
   const chunks = [];
   let size = 0;
   for (;;) {

@@ -6,7 +6,7 @@
 // The page folder is SOLVERS_PAGE (test-page.mjs sets it).
 import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { extname, join, resolve, sep } from 'node:path';
@@ -250,6 +250,34 @@ export function watchMainThread() {
   }).observe({ type: 'longtask', buffered: true });
 }
 export const longestTask = (page) => page.evaluate(() => window.longestTask);
+
+// The most memory (peak resident, MiB) any of the browser's renderers has taken: every page
+// of a check is new, in a context of its own, so its renderer's peak is that page's.
+export function rendererPeak(browser) {
+  const parents = new Map();
+  for (const pid of readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
+    try {
+      const stat = readFileSync(`/proc/${pid}/stat`, 'utf8');
+      parents.set(pid, stat.slice(stat.lastIndexOf(')') + 2).split(' ')[1]);
+    } catch {
+      // gone meanwhile
+    }
+  }
+  const root = String(browser.process().pid);
+  const below = (pid) => pid !== undefined && (pid === root || below(parents.get(pid)));
+  let peak = 0;
+  for (const pid of parents.keys()) {
+    if (pid === root || !below(pid)) continue;
+    try {
+      if (!readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer')) continue;
+      const kib = /VmHWM:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, 'utf8'));
+      if (kib) peak = Math.max(peak, Number(kib[1]) / 1024);
+    } catch {
+      // gone meanwhile
+    }
+  }
+  return peak;
+}
 
 // Dumps the page's screenshot into SOLVERS_PAGE_SCREENSHOTS, when that is set.
 export async function screenshot(page, name, fullPage = true) {

@@ -6,8 +6,8 @@ import assert from 'node:assert/strict';
 import { deflateRawSync } from 'node:zlib';
 import { after, before, test } from 'node:test';
 import {
-  chosen, choose, count, editorText, kept, launch, longestTask, textOf, typeInput, waitState,
-  watchMainThread,
+  chosen, choose, count, editorText, kept, launch, longestTask, rendererPeak, textOf, typeInput,
+  waitState, watchMainThread,
 } from './helpers.mjs';
 import { kLinkInputBytes } from '../link.js';
 
@@ -55,12 +55,15 @@ test('a deflate bomb in a link is refused without holding the main thread', asyn
     beforeLoad: watchMainThread });
   const ready = Date.now() - started;
   const longest = await longestTask(page);
+  const peak = rendererPeak(site.browser);
   t.diagnostic(`a link inflating to 400 MiB: ready after ${ready} ms, the main thread held ` +
-    `${Math.round(longest)} ms at most`);
+    `${Math.round(longest)} ms at most, the page's peak ${Math.round(peak)} MiB`);
   assert.equal(await textOf(page, '#input-note'), "The link's input is refused: it would " +
     `inflate past ${count(kLinkInputBytes)} bytes, more than a link carries.`);
   assert.equal(await chosen(page), 'transformation', 'the page shows what it would without the link');
   // A freeze held it for seconds; a busy machine may hold any page for a few hundred ms.
   assert.ok(longest < 1000, `the main thread was held ${longest} ms`);
+  // Inflation stops at the cap: the page never holds the bomb.
+  assert.ok(peak < 300, `the page took ${Math.round(peak)} MiB`);
   await site.done(page);
 });
