@@ -19,8 +19,8 @@ import {
 } from './results.js';
 import { Runner, Stopped } from './runner.js';
 import {
-  ownAddress, saveInput, saveProgram, saveRandom, saveText, saveYours, savedInput, savedProgram,
-  savedRandom, savedText, savedYours, setOwnAddress,
+  forgetTab, keptByTab, saveInput, saveProgram, saveUnpacked, saveYours, savedInput,
+  savedProgram, savedRandom, savedText, savedYours,
 } from './storage.js';
 import { listenToYours, restoreYours, setAnswer, showYours, yoursOf } from './yours.js';
 
@@ -82,6 +82,7 @@ function showInput() {
 // the new input (in the browser's storage and in the link).
 function changed() {
   if (state() === 'done' || state() === 'stopped') setState('ready');
+  setAnswer(program, null);  // an answer to another input checks no output of this one
   keepSoon();
 }
 
@@ -97,25 +98,24 @@ function setInput(input, name = program) {
 // --- Keeping the input: storage and link -------------------------------------------------
 
 // Each program's keeping apart, so that a switch never drops the program left: the timer of
-// a keep to come, and which change the latest keep is for (an older one is dropped).
+// a keep to come, and how many changes it has had. A keep is for the change it started
+// after; when another came meanwhile, that one's keep stores it, and this one is dropped.
 const keepTimers = new Map();
-const keepCounts = new Map();
+const changeCounts = new Map();
 const unkept = new Set();  // the programs whose latest input is not stored yet
 
 // A random input is kept as its size and seed, any other packed; your output beside it,
 // packed, when it fits too.
 async function keep(name) {
-  const which = (keepCounts.get(name) ?? 0) + 1;
-  keepCounts.set(name, which);
+  const which = changeCounts.get(name) ?? 0;
   const input = inputs.get(name);
   const random = input.random ?? null;
   const bytes = inputBytes(input);
   const { text, packedBytes } = random ? { text: null } : await pack(bytes);
   const yours = yoursOf(name);
   const packedYours = yours === null ? { text: null } : await pack(inputBytes(yours));
-  if (which !== keepCounts.get(name)) return;
-  saveInput(name, text);
-  saveRandom(name, random && `${random.size} ${random.seed}`);
+  if (which !== (changeCounts.get(name) ?? 0)) return;
+  saveInput(name, text, random && `${random.size} ${random.seed}`);
   saveYours(name, packedYours.text);
   unkept.delete(name);
   if (name !== program) return;
@@ -135,15 +135,16 @@ async function keep(name) {
   $('link-note').textContent = notes.join(' ');
 }
 
-// A small input is kept at once, so that a reload right after typing finds it; a large one
-// once typing pauses.
+// A small input, or a random one (its size and seed), is kept at once, so that a reload
+// right after typing finds it; a large one once typing pauses.
 function keepSoon(name = program) {
   clearTimeout(keepTimers.get(name));
+  changeCounts.set(name, (changeCounts.get(name) ?? 0) + 1);
   unkept.add(name);
   const input = inputs.get(name);
   const yours = yoursOf(name);
-  const small = !input.held && input.text.length < 64 << 10 && !yours?.held &&
-    (yours?.text.length ?? 0) < 64 << 10;
+  const small = (input.random || (!input.held && input.text.length < 64 << 10)) &&
+    !yours?.held && (yours?.text.length ?? 0) < 64 << 10;
   keepTimers.set(name, setTimeout(() => keep(name), small ? 0 : 300));
 }
 
@@ -155,12 +156,15 @@ function keepNow(name) {
 // The page going away (a reload, the tab closed) cannot wait for a pack: the text not yet
 // kept is stored as it is, and packed when the page opens again. A pack still under way is
 // dropped, since the address the page reopens at no longer follows it.
+let openingLink = false;  // another link pasted in the address bar is what the tab opens next
+
 function keepAsText() {
   for (const name of unkept) {
-    const input = inputs.get(name);
-    if (!input.held && !input.random) saveText(name, input.text);
+    const { held, random, text } = inputs.get(name);
+    if (random) saveUnpacked(name, { random: `${random.size} ${random.seed}` }, !openingLink);
+    else if (!held) saveUnpacked(name, { text }, !openingLink);
     clearTimeout(keepTimers.get(name));
-    keepCounts.set(name, (keepCounts.get(name) ?? 0) + 1);
+    changeCounts.set(name, (changeCounts.get(name) ?? 0) + 1);
   }
   unkept.clear();
 }
@@ -354,23 +358,34 @@ async function fetchBytes(path) {
   return response.arrayBuffer();
 }
 
-// The input a program starts with: the link's ({input, random}, for the program it names),
-// this browser's, or the example.
-async function restore(name, linked) {
+// The input a program starts with: on a reload, what this tab kept last, newer than its
+// address; else the link's ({input, random}, for the program it names); else this
+// browser's; else the example.
+async function restore(name, linked, reload) {
   const example = () => bytesInput(examples.get(name), `the example ${name}.in`);
+  const made = async (kept) => {
+    const [size, seed] = kept.split(' ');
+    return (await randomInput(name, size, Number(seed))) ?? example();
+  };
+  const unpacked = async (packed, what) => {
+    try {
+      return bytesInput(await unpack(packed), what);
+    } catch {
+      return example();
+    }
+  };
+  const tab = reload ? keptByTab(name) : {};
+  if (tab.text != null) return { text: tab.text };
+  if (tab.random != null) return made(tab.random);
+  if (tab.packed != null) return unpacked(tab.packed, 'the kept input');
   if (linked?.input) return bytesInput(linked.input, "the link's input");
-  const kept = savedRandom(name)?.split(' ');
-  const random = linked?.random ?? (kept && { size: kept[0], seed: Number(kept[1]) });
-  if (random) return (await randomInput(name, random.size, random.seed)) ?? example();
+  if (linked?.random) return made(`${linked.random.size} ${linked.random.seed}`);
   const text = savedText(name);
   if (text !== null) return { text };
+  const random = savedRandom(name);
+  if (random !== null) return made(random);
   const packed = savedInput(name);
-  if (packed === null) return example();
-  try {
-    return bytesInput(await unpack(packed), 'the kept input');
-  } catch {
-    return example();
-  }
+  return packed === null ? example() : unpacked(packed, 'the kept input');
 }
 
 // Your output as the link or this browser gives it back, or null.
@@ -426,15 +441,14 @@ async function start() {
   await Promise.all(names.map(async (name) => {
     examples.set(name, await fetchBytes(`examples/${name}.in`));
   }));
-  // An unusable link is said to be one, and the page shows what it would without it. The
-  // address of a tab that this page has already shown is its own, and what this browser kept
-  // is as new or newer (the address may lag behind a reload made at once after typing).
-  const link = ownAddress() ? {} : await readLink(names);
-  setOwnAddress(true);
+  // An unusable link is said to be one, and the page shows what it would without it. A link
+  // opened is used; on a reload, what the tab kept last is newer than its address.
+  const link = await readLink(names);
+  const reload = performance.getEntriesByType?.('navigation')?.[0]?.type === 'reload';
   const first = [link.program, savedProgram()].find((name) => names.includes(name)) ?? names[0];
   for (const name of names) {
     const linked = name === link.program ? link : null;
-    inputs.set(name, await restore(name, linked));
+    inputs.set(name, await restore(name, linked, reload));
     restoreYours(name, await restoreOutput(name, linked?.output ?? null));
   }
   for (const name of names) $('program').add(new Option(name, name));
@@ -458,7 +472,8 @@ async function start() {
   listenForDrops();
   // Another link pasted into the address bar changes the fragment alone: open it afresh.
   window.addEventListener('hashchange', () => {
-    setOwnAddress(false);
+    openingLink = true;
+    forgetTab(names);
     location.reload();
   });
   window.addEventListener('pagehide', keepAsText);

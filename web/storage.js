@@ -1,46 +1,65 @@
 // What this browser keeps for the page (localStorage): the program last chosen, and each
 // program's input in the packed form of its link (or the size and seed of a random one) and
-// your output beside it; or, when the page went away before it had
-// packed the latest text (packing takes a while), that text as it is, until it is packed.
-// Storage may be turned off or full; the page then works as before, keeping nothing.
+// your output beside it; or, when the page went away before it had packed the latest text
+// (packing takes a while), that text as it is, until it is packed. A tab keeps the same of
+// its own (sessionStorage, across its reloads): on a reload it is newer than the tab's
+// address, which a reload made at once may find behind, and than what another tab kept.
+// Storage may be turned off (then even naming it throws) or full; the page then works as
+// before, keeping nothing.
 const kPrefix = 'solvers.';
 
-function get(key, storage = localStorage) {
+function get(key, area = 'localStorage') {
   try {
-    return storage.getItem(kPrefix + key);
+    return globalThis[area].getItem(kPrefix + key);
   } catch {
     return null;
   }
 }
 
-function set(key, value, storage = localStorage) {
+function set(key, value, area = 'localStorage') {
   try {
-    if (value === null) storage.removeItem(kPrefix + key);
-    else storage.setItem(kPrefix + key, value);
+    if (value === null) globalThis[area].removeItem(kPrefix + key);
+    else globalThis[area].setItem(kPrefix + key, value);
   } catch {
     // Not kept: the input is still in the page, and in the link when it fits there.
   }
 }
 
-// Whether this tab's address is one the page wrote itself (sessionStorage, kept across a
-// reload of the tab), rather than a link opened in it.
-export const ownAddress = () => get('own', sessionStorage) === 'yes';
-export const setOwnAddress = (own) => set('own', own ? 'yes' : null, sessionStorage);
-
 export const savedProgram = () => get('program');
 export const saveProgram = (program) => set('program', program);
-// The packed input of program (link.js), or null for none.
+// The packed input of program (link.js), or null for none; a random input's size and seed,
+// "SIZE SEED", kept in its place.
 export const savedInput = (program) => get(`input.${program}`);
-export function saveInput(program, packed) {
-  set(`input.${program}`, packed);
-  set(`text.${program}`, null);
-}
-// The size and seed of a random input, "SIZE SEED", kept in place of the packed input.
 export const savedRandom = (program) => get(`random.${program}`);
-export const saveRandom = (program, random) => set(`random.${program}`, random);
+export function saveInput(program, packed, random = null) {
+  for (const area of ['localStorage', 'sessionStorage']) {
+    set(`input.${program}`, packed, area);
+    set(`random.${program}`, random, area);
+    set(`text.${program}`, null, area);
+  }
+}
 // Your output, packed as an input is, or null.
 export const savedYours = (program) => get(`output.${program}`);
 export const saveYours = (program, packed) => set(`output.${program}`, packed);
-// The text a page that went away left unpacked, or null.
+// The text that a page going away left unpacked: this browser's, or null.
 export const savedText = (program) => get(`text.${program}`);
-export const saveText = (program, text) => set(`text.${program}`, text);
+export function saveUnpacked(program, { text = null, random = null }, tab = true) {
+  for (const area of tab ? ['localStorage', 'sessionStorage'] : ['localStorage']) {
+    set(`input.${program}`, null, area);
+    set(`text.${program}`, text, area);
+    set(`random.${program}`, random, area);
+  }
+}
+// What this tab kept of program's input, its latest: {text, random, packed}, each a string
+// or null.
+export const keptByTab = (program) => ({
+  text: get(`text.${program}`, 'sessionStorage'),
+  random: get(`random.${program}`, 'sessionStorage'),
+  packed: get(`input.${program}`, 'sessionStorage'),
+});
+// Forgets what this tab kept of its own, so that the link it opens next is used.
+export function forgetTab(programs) {
+  for (const program of programs) {
+    for (const key of ['input', 'text', 'random']) set(`${key}.${program}`, null, 'sessionStorage');
+  }
+}

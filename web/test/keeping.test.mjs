@@ -59,6 +59,53 @@ test('an input too large for a link leaves it out, and the page says so', async 
   await site.done(page);
 });
 
+test('a link opened in a tab that showed the page is used; a reload keeps what the tab typed', async () => {
+  const page = await site.open();
+  await choose(page, 'stack');
+  await typeInput(page, '1\n111');
+  await kept(page, 'stack', '1\n111');
+  await page.goto('about:blank');
+  await page.goto(`${site.url}#program=stack&input=M-UyVdA1VDABEcYA`, { waitUntil: 'load' });
+  await waitState(page, 'ready');
+  assert.equal(await editorText(page), '5\n5 -1 4 -1 3', 'the link, not what the tab had');
+  await site.done(page);
+});
+
+test('a random input, and an edit of it, survive a reload made at once', async () => {
+  const page = await site.open();
+  await choose(page, 'stack');
+  const pressRandom = async (size) => {
+    const before = await editorText(page);
+    await page.select('#size', size);
+    await page.click('#random');
+    await page.waitForFunction((old) => document.getElementById('input').value !== old, {}, before);
+  };
+  const reload = async () => {
+    await page.reload({ waitUntil: 'load' });
+    await waitState(page, 'ready');
+  };
+  await pressRandom('limits');
+  const made = await editorText(page);
+  await reload();
+  assert.ok(await editorText(page) === made, 'the random input at the limits');
+  await pressRandom('small');
+  await typeInput(page, '1\n42\n');
+  await reload();
+  assert.equal(await editorText(page), '1\n42\n', 'the random input, edited');
+  await site.done(page);
+});
+
+test('with site data blocked, the page works, keeping nothing', async () => {
+  const page = await site.open({ beforeLoad: () => {
+    for (const name of ['localStorage', 'sessionStorage']) {
+      Object.defineProperty(window, name, { get() { throw new DOMException('denied', 'SecurityError'); } });
+    }
+  } });
+  await choose(page, 'stack');
+  assert.equal((await run(page)).kind, 'answered');
+  await site.done(page);
+});
+
 test('an input pasted just before a switch or a reload is kept', async () => {
   const page = await site.open();
   const pasted = `16000\n${'5 -1 4 -1 3 '.repeat(3200)}\n`;  // 80 KB, a short link

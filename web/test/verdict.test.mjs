@@ -71,6 +71,15 @@ test('each verdict, in words, after a run and whenever either side changes', asy
     ['line 1 has no trailing blank', 'your output ends with a line feed; the answer has none']]);
   await page.click('#clear-yours');
   assert.ok(await page.$eval('#judged', (j) => j.hidden), 'no verdict once your output is cleared');
+
+  // An answer to another input checks nothing: after the input changes, the next run's does.
+  await typeInput(page, '-1 -1 3 4 5 ', 'yours');
+  assert.equal((await verdict(page)).kind, 'accepted');
+  await typeInput(page, '3\n9 8 7');
+  assert.ok(await page.$eval('#judged', (j) => j.hidden), 'no verdict on a changed input');
+  await run(page);
+  await typeInput(page, '7 8 9 ', 'yours');
+  assert.equal((await verdict(page)).kind, 'accepted');
   await site.done(page);
 });
 
