@@ -19,8 +19,8 @@ import {
 } from './results.js';
 import { Runner, Stopped } from './runner.js';
 import {
-  forgetTab, keptByTab, saveInput, saveProgram, saveUnpacked, saveYours, savedInput,
-  savedProgram, savedRandom, savedText, savedYours,
+  forgetTab, keptByTab, keptYours, saveInput, saveProgram, saveUnpacked, saveYours, savedInput,
+  savedProgram, savedRandom, savedText,
 } from './storage.js';
 import { listenToYours, restoreYours, setAnswer, showYours, yoursOf } from './yours.js';
 
@@ -116,7 +116,7 @@ async function keep(name) {
   const packedYours = yours === null ? { text: null } : await pack(inputBytes(yours));
   if (which !== (changeCounts.get(name) ?? 0)) return;
   saveInput(name, text, random && `${random.size} ${random.seed}`);
-  saveYours(name, packedYours.text);
+  saveYours(name, packedYours.text ?? '');
   unkept.delete(name);
   if (name !== program) return;
   history.replaceState(null, '', makeFragment(name, { input: text, size: random?.size,
@@ -163,6 +163,10 @@ function keepAsText() {
     const { held, random, text } = inputs.get(name);
     if (random) saveUnpacked(name, { random: `${random.size} ${random.seed}` }, !openingLink);
     else if (!held) saveUnpacked(name, { text }, !openingLink);
+    const yours = yoursOf(name);
+    if (!yours?.held) {
+      saveYours(name, null, yours?.text ?? '', openingLink ? ['localStorage'] : undefined);
+    }
     clearTimeout(keepTimers.get(name));
     changeCounts.set(name, (changeCounts.get(name) ?? 0) + 1);
   }
@@ -388,16 +392,23 @@ async function restore(name, linked, reload) {
   return packed === null ? example() : unpacked(packed, 'the kept input');
 }
 
-// Your output as the link or this browser gives it back, or null.
-async function restoreOutput(name, linked) {
+// Your output as this tab kept it last (on a reload), the link or this browser gives it
+// back, or null.
+async function restoreOutput(name, linked, reload) {
+  const kept = async ({ packed, text }) => {
+    if (text !== null) return text === '' ? null : { text };
+    if (packed === '') return null;
+    try {
+      return bytesInput(await unpack(packed), 'your kept output');
+    } catch {
+      return null;
+    }
+  };
+  const tab = reload ? keptYours(name, true) : { packed: null, text: null };
+  if (tab.packed !== null || tab.text !== null) return kept(tab);
   if (linked) return bytesInput(linked, "the link's output");
-  const packed = savedYours(name);
-  if (packed === null) return null;
-  try {
-    return bytesInput(await unpack(packed), 'your kept output');
-  } catch {
-    return null;
-  }
+  const browser = keptYours(name);
+  return browser.packed !== null || browser.text !== null ? kept(browser) : null;
 }
 
 const kBroken = 'The link is broken: its input is not one this page made (cut short, or edited).';
@@ -449,7 +460,7 @@ async function start() {
   for (const name of names) {
     const linked = name === link.program ? link : null;
     inputs.set(name, await restore(name, linked, reload));
-    restoreYours(name, await restoreOutput(name, linked?.output ?? null));
+    restoreYours(name, await restoreOutput(name, linked?.output ?? null, reload));
   }
   for (const name of names) $('program').add(new Option(name, name));
 

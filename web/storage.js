@@ -7,6 +7,7 @@
 // Storage may be turned off (then even naming it throws) or full; the page then works as
 // before, keeping nothing.
 const kPrefix = 'solvers.';
+const kBoth = ['localStorage', 'sessionStorage'];
 
 function get(key, area = 'localStorage') {
   try {
@@ -32,19 +33,28 @@ export const saveProgram = (program) => set('program', program);
 export const savedInput = (program) => get(`input.${program}`);
 export const savedRandom = (program) => get(`random.${program}`);
 export function saveInput(program, packed, random = null) {
-  for (const area of ['localStorage', 'sessionStorage']) {
+  for (const area of kBoth) {
     set(`input.${program}`, packed, area);
     set(`random.${program}`, random, area);
     set(`text.${program}`, null, area);
   }
 }
-// Your output, packed as an input is, or null.
-export const savedYours = (program) => get(`output.${program}`);
-export const saveYours = (program, packed) => set(`output.${program}`, packed);
+// Your output, packed as an input is, or its text as a page going away left it: an empty
+// string when there is none, null when nothing is kept.
+export function saveYours(program, packed, text = null, areas = kBoth) {
+  for (const area of areas) {
+    set(`output.${program}`, packed, area);
+    set(`outputText.${program}`, text, area);
+  }
+}
+export const keptYours = (program, tab = false) => {
+  const area = tab ? 'sessionStorage' : 'localStorage';
+  return { packed: get(`output.${program}`, area), text: get(`outputText.${program}`, area) };
+};
 // The text that a page going away left unpacked: this browser's, or null.
 export const savedText = (program) => get(`text.${program}`);
 export function saveUnpacked(program, { text = null, random = null }, tab = true) {
-  for (const area of tab ? ['localStorage', 'sessionStorage'] : ['localStorage']) {
+  for (const area of tab ? kBoth : ['localStorage']) {
     set(`input.${program}`, null, area);
     set(`text.${program}`, text, area);
     set(`random.${program}`, random, area);
@@ -60,6 +70,8 @@ export const keptByTab = (program) => ({
 // Forgets what this tab kept of its own, so that the link it opens next is used.
 export function forgetTab(programs) {
   for (const program of programs) {
-    for (const key of ['input', 'text', 'random']) set(`${key}.${program}`, null, 'sessionStorage');
+    for (const key of ['input', 'text', 'random', 'output', 'outputText']) {
+      set(`${key}.${program}`, null, 'sessionStorage');
+    }
   }
 }

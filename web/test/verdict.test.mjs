@@ -154,6 +154,11 @@ test('the link and a reload keep your output beside the input', async () => {
   await waitState(other, 'ready');
   assert.equal(await other.$eval('#yours', (box) => box.value), '1 2 3 \n');
   assert.ok(await other.$eval('#judged', (j) => j.hidden), 'no verdict before the page runs again');
+  // Typed, then a reload at once.
+  await typeInput(other, '3 2 1 ', 'yours');
+  await other.reload({ waitUntil: 'load' });
+  await waitState(other, 'ready');
+  assert.equal(await other.$eval('#yours', (box) => box.value), '3 2 1 ');
   await site.done(other);
   await site.done(page);
 });
