@@ -411,7 +411,8 @@ async function restoreOutput(name, linked, reload) {
   return browser.packed !== null || browser.text !== null ? kept(browser) : null;
 }
 
-const kBroken = 'The link is broken: its input is not one this page made (cut short, or edited).';
+const broken = (part) => `The link is broken: its ${part} is not one this page made (cut ` +
+  'short, or edited).';
 
 // What the link opens: {program, input, random, output}, input and output being their
 // bytes or null, random {size, seed} or null; or {trouble}, in the page's words, when the
@@ -429,21 +430,25 @@ async function readLink(names) {
   let random = null;
   if (link.size !== null || link.seed !== null) {
     const seed = /^\d+$/.test(link.seed ?? '') ? Number(link.seed) : -1;
-    if (!kSizes.includes(link.size) || seed < 0 || seed > kMostSeed) return { trouble: kBroken };
+    if (!kSizes.includes(link.size) || seed < 0 || seed > kMostSeed) {
+      return { trouble: broken('random input') };
+    }
     random = { size: link.size, seed };
   }
-  try {
-    const input = link.input === null ? null : await unpack(link.input);
-    const output = link.output === null ? null : await unpack(link.output);
-    return { program: link.program, input, random, output };
-  } catch (error) {
-    if (error instanceof TooLarge) {
-      return { trouble: "The link's input is refused: it would inflate past " +
-        `${count(kLinkInputBytes)} bytes, more than a link carries.` };
+  const unpacked = {};
+  for (const part of ['input', 'output']) {
+    try {
+      unpacked[part] = link[part] === null ? null : await unpack(link[part]);
+    } catch (error) {
+      if (error instanceof TooLarge) {
+        return { trouble: `The link's ${part} is refused: it would inflate past ` +
+          `${count(kLinkInputBytes)} bytes, more than a link carries.` };
+      }
+      if (error instanceof Broken) return { trouble: broken(part) };
+      throw error;
     }
-    if (error instanceof Broken) return { trouble: kBroken };
-    throw error;
   }
+  return { program: link.program, random, ...unpacked };
 }
 
 async function start() {

@@ -38,6 +38,10 @@ test('an unusable link is said to be one, and the page shows what it would witho
       'The link is broken: its input is not one this page made (cut short, or edited).'],
     ['#program=stack&input=AAAA',
       'The link is broken: its input is not one this page made (cut short, or edited).'],
+    ['#program=stack&input=M-UyVdA1VDABEcYA&output=A',
+      'The link is broken: its output is not one this page made (cut short, or edited).'],
+    ['#program=stack&size=huge&seed=7',
+      'The link is broken: its random input is not one this page made (cut short, or edited).'],
   ];
   for (const [fragment, note] of links) {
     assert.deepEqual(await openLink(page, fragment), { note, ...without }, fragment);
