@@ -96,6 +96,24 @@ function clip(text, keepEnd) {
 
 const quoted = (line) => `"${line.word}"`;
 
+// Two words that differ but would be shown alike (they differ past what is shown, or in
+// letters composed otherwise): each from a little before the first character that differs,
+// and, if they still look alike, every character past ASCII as its code point.
+function apart(first, second) {
+  const a = [...first];
+  const b = [...second];
+  let at = 0;
+  while (at < a.length && at < b.length && a[at] === b[at]) at += 1;
+  const from = Math.max(0, at - 10);
+  const part = (chars) => `${from > 0 ? '…' : ''}${visible(chars.slice(from, from + 39).join(''))}` +
+    `${chars.length > from + 39 ? '…' : ''}`;
+  const shown = [part(a), part(b)];
+  if (shown[0].normalize('NFC') !== shown[1].normalize('NFC')) return shown;  // they look apart
+  const points = (text) => text.replace(/[^\x20-\x7e]/gu, (c) => (c === '…' ? c
+    : `\\u{${c.codePointAt(0).toString(16)}}`));
+  return shown.map(points);
+}
+
 // a and y are the first words that differ, null where an output has ended; lastA and lastY
 // the words before them, null at the start.
 function wrong(answer, yours, a, y, lastA, lastY) {
@@ -103,6 +121,11 @@ function wrong(answer, yours, a, y, lastA, lastY) {
   const yourLines = lineCount(yours);
   const shownAnswer = shownLine(answer, a, lastA);
   const shownYours = shownLine(yours, y, lastY);
+  const alike = (p, q) => p.normalize('NFC') === q.normalize('NFC');
+  if (a !== null && y !== null && alike(shownAnswer.word, shownYours.word)) {
+    [shownAnswer.word, shownYours.word] = apart(decode(answer.subarray(a.start, a.end)),
+      decode(yours.subarray(y.start, y.end)));
+  }
   const goesOn = (line) => `${quoted(line)} at line ${count(line.number)}, column ${count(line.column)}`;
   let words;
   if (y === null) {

@@ -71,6 +71,12 @@ test('a wrong answer names the first differing word, its line and column, and bo
     'line 1, column 1: your output has "\\u{feff}YES" where the answer has "YES".');
   assert.equal(judge('2\n', '2\0\n').words,
     'line 1, column 1: your output has "2\\x00" where the answer has "2".');
+  // Words that would look alike: differing past the 40 characters shown, or composed otherwise.
+  const digits = '1234567890'.repeat(5);
+  assert.equal(judge(`${digits}1\n`, `${digits}2\n`).words,
+    `line 1, column 1: your output has "…${digits.slice(40)}2" where the answer has "…${digits.slice(40)}1".`);
+  assert.equal(compare(Buffer.from('caf\u00e9\n'), Buffer.from('cafe\u0301\n')).words,
+    'line 1, column 1: your output has "cafe\\u{301}" where the answer has "caf\\u{e9}".');
   result = judge('1\n2\n', '1 3\n2\n5\n');
   assert.equal(result.words, 'line 1, column 3: your output has "3" where the answer has "2" ' +
     '(its line 2, column 1). Your output has 3 lines, 1 more than the answer\'s 2.');
