@@ -1,7 +1,7 @@
 // What the expression tests, and the fuzzer's checker, take for the right answers: the
 // expression evaluated from scratch with the operator switched, by operator precedence over
 // two explicit stacks, and the grammar check a malformed line fails, by a left-to-right
-// state machine; nothing shared with the program's recursive parser.
+// state machine; nothing shared with the program's parser.
 #pragma once
 
 #include <algorithm>
@@ -84,7 +84,7 @@ inline const std::string kAfterFactor = "ptr == n || s[ptr] == ')' || s[ptr] == 
 inline const std::string kExpressionEnd = "ptr == n || s[ptr] == ')'";
 
 // Which check a line fails, found by a left-to-right state machine instead of the
-// program's recursive descent; empty for a line the grammar accepts.
+// program's parser; empty for a line the grammar accepts.
 inline std::string failingCheck(const std::string& line) {
   int open = 0;
   std::size_t i = 0;
